@@ -1,0 +1,55 @@
+// The frame tick: stamp the time, run the current scene, present the frame.
+#include "app/scenes.h"
+
+#include "video/display.h"
+
+BYTE g_scene = SCENE_PROLOG_INIT;
+DWORD g_now;
+
+// An init id runs its init function and then, in the same frame, the run
+// function of its row. Screens not built yet have no functions.
+struct SceneRow {
+    BYTE id;
+    void (*init)(void);
+    void (*run)(void);
+};
+
+static const SceneRow SCENES[] = {
+    {SCENE_PROLOG_INIT, NULL, NULL},
+    {SCENE_PROLOG, NULL, NULL},
+    {SCENE_TITLE_INIT, NULL, NULL},
+    {SCENE_TITLE, NULL, NULL},
+    {SCENE_OPTION_INIT, NULL, NULL},
+    {SCENE_OPTION, NULL, NULL},
+    {SCENE_SELECT_INIT, NULL, NULL},
+    {SCENE_SELECT, NULL, NULL},
+    {SCENE_PLAY_INIT, NULL, NULL},
+    {SCENE_PLAY, NULL, NULL},
+    {SCENE_PLAY_CLEAR, NULL, NULL},
+    {SCENE_RESULT_INIT, NULL, NULL},
+    {SCENE_RESULT, NULL, NULL},
+};
+
+static void RunScene(BYTE id)
+{
+    for (const SceneRow& row : SCENES) {
+        if (row.id != id) {
+            continue;
+        }
+        if (row.init != NULL) {
+            row.init();
+        }
+        if (row.run != NULL) {
+            row.run();
+        }
+        return;
+    }
+}
+
+void UpdateFrame(HWND window)
+{
+    (void)window;
+    g_now = GetTickCount();
+    RunScene(g_scene);
+    FlipScreen();
+}

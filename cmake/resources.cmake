@@ -1,0 +1,29 @@
+# The eight pictures are drawn at build time and embedded in the executable.
+set(PICTURE_NAMES BACKIMG CHARA FRAME PROLOG SCORE STAGE STRINGS TITLE)
+set(PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures)
+set(PICTURE_FILES)
+set(RESOURCE_ARGS)
+foreach(name ${PICTURE_NAMES})
+    list(APPEND PICTURE_FILES ${PICTURE_DIR}/${name}.bmp)
+    list(APPEND RESOURCE_ARGS ${name} BITMAP ${PICTURE_DIR}/${name}.bmp)
+endforeach()
+
+file(GLOB PICTURE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*/*)
+add_custom_command(
+    OUTPUT ${PICTURE_FILES}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PICTURE_DIR}
+    COMMAND mkpictures ${PICTURE_DIR}
+    DEPENDS mkpictures ${PICTURE_SOURCES}
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+    COMMENT "Drawing the pictures")
+
+set(RESOURCE_TABLE ${CMAKE_BINARY_DIR}/embedded_resources.cpp)
+add_custom_command(
+    OUTPUT ${RESOURCE_TABLE}
+    COMMAND embed_resources ${RESOURCE_TABLE} ${RESOURCE_ARGS}
+    DEPENDS embed_resources ${PICTURE_FILES}
+    COMMENT "Embedding the resources")
+add_custom_target(pictures DEPENDS ${PICTURE_FILES})
+
+add_library(game_resources STATIC ${RESOURCE_TABLE})
+target_include_directories(game_resources PRIVATE ${CMAKE_SOURCE_DIR}/platform/src)

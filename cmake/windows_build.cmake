@@ -1,0 +1,20 @@
+# The Windows executable: the game's sources against the system's own
+# Windows and DirectX, with the pictures and sounds as real resources.
+# PICTURE_DIR names the folder where a host build drew the pictures.
+enable_language(RC)
+if(NOT PICTURE_DIR)
+    message(FATAL_ERROR "Set PICTURE_DIR to a host build's pictures folder")
+endif()
+
+set(RESOURCE_SCRIPT ${CMAKE_BINARY_DIR}/game.rc)
+set(RESOURCE_LINES "")
+foreach(name BACKIMG CHARA FRAME PROLOG SCORE STAGE STRINGS TITLE)
+    string(APPEND RESOURCE_LINES "${name} BITMAP \"${PICTURE_DIR}/${name}.bmp\"\n")
+endforeach()
+file(WRITE ${RESOURCE_SCRIPT} "${RESOURCE_LINES}")
+
+include(cmake/game_sources.cmake)
+add_executable(frogpond WIN32 ${GAME_SOURCES} ${RESOURCE_SCRIPT})
+target_include_directories(frogpond PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(frogpond PRIVATE ddraw dxguid gdi32 user32)
+target_link_options(frogpond PRIVATE -static)

@@ -1,0 +1,107 @@
+// The test seam: a headless platform whose clock, input and failures a test
+// controls, and whose output a test reads.
+#include "seam.h"
+
+#include <png.h>
+
+#include <cstdio>
+
+#include "platform_state.h"
+#include "seam_state.h"
+#include "surface_registry.h"
+
+namespace plat {
+
+static std::vector<seam::MessageBoxShown> g_messageBoxes;
+static seam::Frame g_lastFrame;
+
+void RecordMessageBox(const char* caption, const char* text)
+{
+    g_messageBoxes.push_back({caption, text});
+}
+
+void RecordFrame(const BYTE* indices, int pitch, int width, int height, const PALETTEENTRY* palette)
+{
+    g_lastFrame.width = width;
+    g_lastFrame.height = height;
+    g_lastFrame.indices.resize((size_t)width * height);
+    for (int row = 0; row < height; row++) {
+        memcpy(&g_lastFrame.indices[(size_t)row * width], indices + (size_t)row * pitch, width);
+    }
+    if (palette != nullptr) {
+        memcpy(g_lastFrame.palette, palette, sizeof g_lastFrame.palette);
+    } else {
+        memset(g_lastFrame.palette, 0, sizeof g_lastFrame.palette);
+    }
+    g_lastFrame.presented++;
+}
+
+}  // namespace plat
+
+namespace seam {
+
+using plat::g_seam;
+
+void Reset()
+{
+    plat::ResetWindowing();
+    plat::ResetDisplayPacing();
+    g_seam = plat::SeamState();
+    g_seam.active = true;
+    plat::g_options = plat::Options();
+    plat::g_options.headless = true;
+    plat::g_messageBoxes.clear();
+    plat::g_lastFrame = Frame();
+}
+
+void SetTicks(DWORD milliseconds) { g_seam.ticks = milliseconds; }
+void AdvanceTicks(DWORD milliseconds) { g_seam.ticks += milliseconds; }
+void SetKeyDown(int virtualKey, bool down) { plat::SetInjectedKey(virtualKey, down); }
+void PostToWindow(UINT message, WPARAM wParam, LPARAM lParam) { plat::PostToMainWindow(message, wParam, lParam); }
+void SetIdleHook(std::function<void()> hook) { g_seam.idleHook = std::move(hook); }
+const Frame& LastFrame() { return plat::g_lastFrame; }
+void LoseAllSurfaces() { plat::LoseAllSurfaces(); }
+void FailCall(const std::string& name, HRESULT result, int succeedFirst) { g_seam.failures[name] = {result, succeedFirst}; }
+void HideResource(const std::string& name) { g_seam.hiddenResources.insert(name); }
+void SetFramePacing(bool on) { g_seam.framePacing = on; }
+const std::vector<std::string>& DebugLines() { return g_seam.debugLines; }
+const std::vector<MessageBoxShown>& MessageBoxes() { return plat::g_messageBoxes; }
+int LiveDisplayObjects() { return plat::LiveObjects(); }
+
+bool SaveFramePng(const Frame& frame, const std::string& path)
+{
+    FILE* file = fopen(path.c_str(), "wb");
+    if (file == NULL || frame.width == 0) {
+        if (file != NULL) {
+            fclose(file);
+        }
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, NULL, NULL, NULL);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        fclose(file);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, frame.width, frame.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row((size_t)frame.width * 3);
+    for (int y = 0; y < frame.height; y++) {
+        for (int x = 0; x < frame.width; x++) {
+            const PALETTEENTRY& c = frame.palette[frame.indices[(size_t)y * frame.width + x]];
+            row[x * 3] = c.peRed;
+            row[x * 3 + 1] = c.peGreen;
+            row[x * 3 + 2] = c.peBlue;
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, NULL);
+    png_destroy_write_struct(&png, &info);
+    fclose(file);
+    return true;
+}
+
+}  // namespace seam

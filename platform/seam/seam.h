@@ -1,0 +1,58 @@
+// Test seam of the platform: runs everything headless and lets a test set the
+// clock, inject keys and messages, read the presented frame, lose surfaces,
+// make a named platform call fail, and read the debug lines and message boxes.
+#ifndef PLATFORM_SEAM_H
+#define PLATFORM_SEAM_H
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace seam {
+
+// Back to a fresh, headless platform: no windows, no objects, clock at 0.
+void Reset();
+
+void SetTicks(DWORD milliseconds);
+void AdvanceTicks(DWORD milliseconds);
+
+void SetKeyDown(int virtualKey, bool down);
+// Posts a message to the main window, as the system would.
+void PostToWindow(UINT message, WPARAM wParam, LPARAM lParam);
+// Called whenever the game finds the message queue empty.
+void SetIdleHook(std::function<void()> hook);
+
+struct Frame {
+    int width = 0;
+    int height = 0;
+    std::vector<BYTE> indices;
+    PALETTEENTRY palette[256] = {};
+    int presented = 0;
+};
+// The last frame presented by a flip, and how many frames were presented.
+const Frame& LastFrame();
+bool SaveFramePng(const Frame& frame, const std::string& path);
+
+// The window lost the foreground in full screen: every surface is lost.
+void LoseAllSurfaces();
+// The next calls of that name fail with `result`, after `succeedFirst` successes.
+void FailCall(const std::string& name, HRESULT result, int succeedFirst = 0);
+// The named resource is not found, as if it were not in the executable.
+void HideResource(const std::string& name);
+// Flip waits for the next 1/60 s slot of the seam's clock.
+void SetFramePacing(bool on);
+
+struct MessageBoxShown {
+    std::string caption;
+    std::string text;
+};
+const std::vector<std::string>& DebugLines();
+const std::vector<MessageBoxShown>& MessageBoxes();
+// DirectDraw objects, surfaces and palettes still alive.
+int LiveDisplayObjects();
+
+}  // namespace seam
+
+#endif

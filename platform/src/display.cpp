@@ -1,0 +1,200 @@
+// The real screen on SDL: the 640 x 480 picture through its palette, scaled by
+// the largest whole factor that fits, centred on black, at 60 frames a second.
+#include "display.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "platform_state.h"
+#include "seam_state.h"
+
+namespace plat {
+
+static SDL_Window* g_window;
+static SDL_Renderer* g_renderer;
+static SDL_Texture* g_texture;
+static int g_pictureWidth = 640;
+static int g_pictureHeight = 480;
+static std::vector<uint32_t> g_xrgb;
+
+static const double FRAME_SECONDS = 1.0 / 60.0;
+static Uint64 g_nextSlot;
+
+void ResetDisplayPacing()
+{
+    g_nextSlot = 0;
+}
+
+// The time pacing runs on: the seam's clock in tests, the precise counter live.
+static double NowSeconds()
+{
+    if (g_seam.active) {
+        return g_seam.ticks / 1000.0;
+    }
+    return (double)SDL_GetPerformanceCounter() / (double)SDL_GetPerformanceFrequency();
+}
+
+bool DisplayFrameSlotReady()
+{
+    if (g_seam.active && !g_seam.framePacing) {
+        return true;
+    }
+    double now = NowSeconds();
+    double next = g_nextSlot / 1e6;
+    if (now + 0.0005 < next) {
+        // Far from the slot: give the core back instead of spinning.
+        if (!g_seam.active && next - now > 0.002) {
+            SDL_Delay(1);
+        }
+        return false;
+    }
+    // Late frames do not pile up: the next slot is counted from now at worst.
+    double following = std::max(next + FRAME_SECONDS, now + FRAME_SECONDS * 0.5);
+    g_nextSlot = (Uint64)(following * 1e6);
+    return true;
+}
+
+bool DisplayOpen(const char* title, int width, int height)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        fprintf(stderr, "No display: %s\n", SDL_GetError());
+        return false;
+    }
+    int scale = g_options.scale > 0 ? g_options.scale : 1;
+    g_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale,
+                                height * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (g_window == NULL) {
+        fprintf(stderr, "Cannot open the window: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_SetWindowAlwaysOnTop(g_window, SDL_TRUE);
+    return true;
+}
+
+void DisplayShow()
+{
+    SDL_ShowWindow(g_window);
+    SDL_RaiseWindow(g_window);
+}
+
+void DisplayClose()
+{
+    if (g_texture != NULL) {
+        SDL_DestroyTexture(g_texture);
+        g_texture = NULL;
+    }
+    if (g_renderer != NULL) {
+        SDL_DestroyRenderer(g_renderer);
+        g_renderer = NULL;
+    }
+    if (g_window != NULL) {
+        SDL_DestroyWindow(g_window);
+        g_window = NULL;
+    }
+}
+
+SDL_Window* DisplayWindow()
+{
+    return g_window;
+}
+
+// Vsync only where the display refreshes at 60 Hz or more; pacing holds 60.
+static Uint32 RendererFlags()
+{
+    SDL_DisplayMode mode;
+    int display = SDL_GetWindowDisplayIndex(g_window);
+    bool fastEnough = SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate >= 60;
+    return fastEnough ? SDL_RENDERER_PRESENTVSYNC : 0;
+}
+
+bool DisplayEnterMode(int width, int height)
+{
+    g_pictureWidth = width;
+    g_pictureHeight = height;
+    if (!g_options.windowed) {
+        SDL_SetWindowFullscreen(g_window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    if (g_renderer == NULL) {
+        g_renderer = SDL_CreateRenderer(g_window, -1, RendererFlags());
+    }
+    if (g_renderer == NULL) {
+        fprintf(stderr, "Cannot draw in the window: %s\n", SDL_GetError());
+        return false;
+    }
+    g_texture = SDL_CreateTexture(g_renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    g_xrgb.assign((size_t)width * height, 0);
+    return g_texture != NULL;
+}
+
+void DisplayToggleFullscreen()
+{
+    if (g_window == NULL) {
+        return;
+    }
+    bool full = DisplayIsFullscreen();
+    SDL_SetWindowFullscreen(g_window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (full) {
+        int scale = g_options.scale > 0 ? g_options.scale : 1;
+        SDL_SetWindowSize(g_window, g_pictureWidth * scale, g_pictureHeight * scale);
+    }
+}
+
+bool DisplayIsFullscreen()
+{
+    return g_window != NULL && (SDL_GetWindowFlags(g_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void DisplayHideCursor()
+{
+    SDL_ShowCursor(SDL_DISABLE);
+}
+
+void ConvertIndexedToXrgb(const BYTE* indices, int pitch, int width, int height, const PALETTEENTRY* palette,
+                          uint32_t* out, int outPitchPixels)
+{
+    uint32_t colours[256];
+    for (int i = 0; i < 256; i++) {
+        colours[i] = (uint32_t)palette[i].peRed << 16 | (uint32_t)palette[i].peGreen << 8 | palette[i].peBlue;
+    }
+    for (int y = 0; y < height; y++) {
+        const BYTE* from = indices + (size_t)y * pitch;
+        uint32_t* to = out + (size_t)y * outPitchPixels;
+        for (int x = 0; x < width; x++) {
+            to[x] = colours[from[x]];
+        }
+    }
+}
+
+// The largest whole scale that fits the window's drawable area, centred.
+static SDL_Rect PictureRect()
+{
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(g_renderer, &w, &h);
+    int scale = std::max(1, std::min(w / g_pictureWidth, h / g_pictureHeight));
+    SDL_Rect rect = {(w - g_pictureWidth * scale) / 2, (h - g_pictureHeight * scale) / 2, g_pictureWidth * scale,
+                     g_pictureHeight * scale};
+    return rect;
+}
+
+void DisplayPresent(const BYTE* indices, int pitch, int width, int height, const PALETTEENTRY* palette)
+{
+    static const PALETTEENTRY BLACK[256] = {};
+    const PALETTEENTRY* colours = palette != nullptr ? palette : BLACK;
+    RecordFrame(indices, pitch, width, height, colours);
+    if (g_renderer == NULL || g_texture == NULL || width != g_pictureWidth || height != g_pictureHeight) {
+        return;
+    }
+    ConvertIndexedToXrgb(indices, pitch, width, height, colours, g_xrgb.data(), width);
+    SDL_UpdateTexture(g_texture, NULL, g_xrgb.data(), width * 4);
+    SDL_SetRenderDrawColor(g_renderer, 0, 0, 0, 255);
+    SDL_RenderClear(g_renderer);
+    SDL_Rect rect = PictureRect();
+    SDL_RenderCopy(g_renderer, g_texture, NULL, &rect);
+    SDL_RenderPresent(g_renderer);
+}
+
+}  // namespace plat

@@ -1,0 +1,47 @@
+// The program's start on this platform: reads the platform's own options and
+// hands over to the game's WinMain.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform_state.h"
+
+static const char USAGE[] =
+    "usage: %s [--window] [--scale N] [--debug]\n"
+    "  --window   start in a window instead of full screen (Alt+Enter toggles)\n"
+    "  --scale N  window size as a whole multiple of 640 x 480\n"
+    "  --debug    write the game's debug lines to stderr\n";
+
+static bool ParseOptions(int argc, char** argv)
+{
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--window") == 0) {
+            plat::g_options.windowed = true;
+        } else if (strcmp(argv[i], "--debug") == 0) {
+            plat::g_options.debug = true;
+        } else if (strcmp(argv[i], "--scale") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
+            plat::g_options.scale = atoi(argv[++i]);
+        } else {
+            fprintf(stderr, USAGE, argv[0]);
+            return false;
+        }
+    }
+    return true;
+}
+
+int main(int argc, char** argv)
+{
+    if (!ParseOptions(argc, argv)) {
+        return 2;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        fprintf(stderr, "No display: %s\n", SDL_GetError());
+        return 1;
+    }
+    char noCommandLine[] = "";
+    int code = WinMain(GetModuleHandleA(NULL), NULL, noCommandLine, SW_SHOWDEFAULT);
+    SDL_Quit();
+    return code;
+}

@@ -1,0 +1,45 @@
+// State shared by the platform's parts: options, the seam's overrides and the
+// registry of live display objects.
+#ifndef PLATFORM_STATE_H
+#define PLATFORM_STATE_H
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+struct Options {
+    bool headless = false;
+    bool windowed = false;
+    int scale = 0;
+    bool debug = false;
+};
+extern Options g_options;
+
+struct ForcedFailure {
+    HRESULT result;
+    int succeedFirst;
+};
+
+struct SeamState {
+    bool active = false;
+    DWORD ticks = 0;
+    std::map<std::string, ForcedFailure> failures;
+    std::set<std::string> hiddenResources;
+    std::vector<std::string> debugLines;
+    std::function<void()> idleHook;
+    bool framePacing = false;
+};
+extern SeamState g_seam;
+
+// The forced result of this call, or S_OK when it should go ahead.
+HRESULT ForcedResult(const char* call);
+
+}  // namespace plat
+
+#endif

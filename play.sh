@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs what is missing, builds, and starts the game in the player's own
+# data folder, so that playing never changes this checkout.
+set -e
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/scripts/setup.sh"
+"$here/scripts/build.sh"
+
+if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ]; then
+    echo "No display: the game needs a graphical session (DISPLAY or WAYLAND_DISPLAY is not set)." >&2
+    exit 1
+fi
+
+data="${XDG_DATA_HOME:-$HOME/.local/share}/frogpond"
+mkdir -p "$data"
+ln -sfn "$here/map" "$data/map"
+if [ ! -f "$data/score.dat" ] && [ -f "$here/score.dat" ]; then
+    cp "$here/score.dat" "$data/score.dat"
+fi
+cd "$data"
+exec "$here/build/frogpond" "$@"

@@ -1,0 +1,187 @@
+// Display set-up, its failures, release, restore after a loss, and the flip.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "seam.h"
+#include "support/game_env.h"
+#include "video/display.h"
+#include "video/draw.h"
+
+namespace {
+
+TEST(DisplaySetUp, WritesEveryStepsLineInOrderAndKeepsThePalette)
+{
+    ASSERT_NE(StartDisplay(), nullptr);
+    const std::vector<std::string> expected = {
+        "DirectDrawCreateEx OK\n",       "SetDisplayMode OK\n",         "CreateSurface OK\n",
+        "GetAttachedSurface OK\n",       "SetPalette OK\n",             "SetPalette OK\n",
+        "DDLoadBitmap BackImage OK\n",   "DDLoadBitmap FrameImage OK\n", "DDLoadBitmap StringsOK\n",
+        "DDLoadBitmap StageOK\n",        "DDLoadBitmap ScoreOK\n",      "DDLoadBitmap Title OK\n",
+        "DDLoadBitmap Prolog OK\n",      "DDLoadBitmap Chara OK\n"};
+    EXPECT_EQ(seam::DebugLines(), expected);
+    EXPECT_EQ(g_paletteTarget[47].peRed, 24);
+    EXPECT_EQ(g_paletteTarget[47].peGreen, 136);
+    EXPECT_EQ(g_paletteTarget[47].peBlue, 88);
+    EXPECT_TRUE(seam::MessageBoxes().empty());
+}
+
+struct FailedStep {
+    const char* call;
+    int succeedFirst;
+    const char* hiddenResource;
+    const char* message;
+};
+
+class DisplaySetUpFailure : public testing::TestWithParam<FailedStep> {};
+
+// Each failure shows its message, releases what was made and destroys the
+// window, and the program ends with 0.
+TEST_P(DisplaySetUpFailure, ShowsItsMessageReleasesAllAndEndsTheProgram)
+{
+    const FailedStep& step = GetParam();
+    ResetGame();
+    if (step.call != nullptr) {
+        seam::FailCall(step.call, DDERR_GENERIC, step.succeedFirst);
+    }
+    if (step.hiddenResource != nullptr) {
+        seam::HideResource(step.hiddenResource);
+    }
+    EXPECT_EQ(WinMain(GetModuleHandleA(NULL), NULL, NULL, SW_SHOWDEFAULT), 0);
+    ASSERT_EQ(seam::MessageBoxes().size(), 1u);
+    EXPECT_EQ(seam::MessageBoxes()[0].caption, "2D Game Sample");
+    EXPECT_EQ(seam::MessageBoxes()[0].text, step.message);
+    EXPECT_EQ(seam::LiveDisplayObjects(), 0);
+    EXPECT_EQ(g_dd, nullptr);
+    EXPECT_EQ(g_primary, nullptr);
+    EXPECT_EQ(g_charaImg, nullptr);
+    ReleaseAllObjects();
+    EXPECT_EQ(seam::LiveDisplayObjects(), 0) << "a second release must be harmless";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStep, DisplaySetUpFailure,
+    testing::Values(FailedStep{"DirectDrawCreateEx", 0, nullptr, "DirectDrawCreateEx FAILED"},
+                    FailedStep{"SetCooperativeLevel", 0, nullptr, "SetCooperativeLevel FAILED"},
+                    FailedStep{"SetDisplayMode", 0, nullptr, "SetDisplayMode FAILED"},
+                    FailedStep{"CreateSurface", 0, nullptr, "CreateSurface FAILED"},
+                    FailedStep{"GetAttachedSurface", 0, nullptr, "GetAttachedSurface FAILED"},
+                    FailedStep{"CreatePalette", 0, nullptr, "SetPalette FAILED"},
+                    FailedStep{"SetPalette", 0, nullptr, "SetPalette FAILED"},
+                    FailedStep{nullptr, 0, "BACKIMG", "DDLoadBitmap BackImage FAILED"},
+                    FailedStep{"CreateSurface", 2, nullptr, "DDLoadBitmap FrameImage FAILED"},
+                    FailedStep{nullptr, 0, "STRINGS", "DDLoadBitmap Strings FAILED"},
+                    FailedStep{nullptr, 0, "STAGE", "DDLoadBitmap Stage FAILED"},
+                    FailedStep{nullptr, 0, "SCORE", "DDLoadBitmap Score FAILED"},
+                    FailedStep{nullptr, 0, "TITLE", "DDLoadBitmap Title FAILED"},
+                    FailedStep{nullptr, 0, "PROLOG", "DDLoadBitmap Prolog FAILED"},
+                    FailedStep{nullptr, 0, "CHARA", "DDLoadBitmap Chara FAILED"}));
+
+TEST(DisplaySetUpFailure, TheFailingStepsResultIsPassedOn)
+{
+    ResetGame();
+    HWND window = InitApp(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
+    seam::FailCall("SetDisplayMode", DDERR_INVALIDMODE);
+    EXPECT_EQ(InitDirectDraw(window), DDERR_INVALIDMODE);
+    EXPECT_FALSE(HasDebugLine("SetDisplayMode OK\n"));
+
+    ResetGame();
+    window = InitApp(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
+    seam::HideResource("TITLE");
+    EXPECT_EQ(InitDirectDraw(window), E_FAIL);
+}
+
+TEST(DisplaySetUpFailure, AMissingResourceIsReadFromAFileOfThatName)
+{
+    ScratchFolder folder;
+    ASSERT_NE(StartDisplay(), nullptr);
+    ReleaseAllObjects();
+    // Export STAGE's bytes and offer them as a file instead of the resource.
+    HRSRC resource = FindResourceA(NULL, "STAGE", RT_BITMAP);
+    const char* dib = (const char*)LockResource(LoadResource(NULL, resource));
+    std::string file = "BM" + std::string(12, '\0') + std::string(dib, SizeofResource(NULL, resource));
+    const DWORD offset = 14 + 40 + 1024;
+    memcpy(&file[10], &offset, 4);
+    folder.WriteFile("STAGE", file);
+    ResetGame();
+    seam::HideResource("STAGE");
+    HWND window = InitApp(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
+    EXPECT_EQ(InitDirectDraw(window), DD_OK);
+    EXPECT_TRUE(HasDebugLine("DDLoadBitmap StageOK\n"));
+}
+
+// The pixels of a surface, row by row.
+std::vector<BYTE> PixelsOf(LPDIRECTDRAWSURFACE7 surface)
+{
+    DDSURFACEDESC2 desc = {};
+    desc.dwSize = sizeof desc;
+    std::vector<BYTE> pixels;
+    if (surface->Lock(NULL, &desc, DDLOCK_WAIT, NULL) != DD_OK) {
+        return pixels;
+    }
+    for (DWORD y = 0; y < desc.dwHeight; y++) {
+        const BYTE* row = (const BYTE*)desc.lpSurface + y * desc.lPitch;
+        pixels.insert(pixels.end(), row, row + desc.dwWidth);
+    }
+    surface->Unlock(NULL);
+    return pixels;
+}
+
+TEST(SurfaceLoss, ABlitThatMeetsItRestoresAndReloadsEveryPicture)
+{
+    ASSERT_NE(StartDisplay(), nullptr);
+    LPDIRECTDRAWSURFACE7* images[] = {&g_backImg, &g_frameImg, &g_stringsImg, &g_stageImg,
+                                      &g_scoreImg, &g_titleImg, &g_prologImg, &g_charaImg};
+    std::vector<std::vector<BYTE>> loaded;
+    for (auto* image : images) {
+        loaded.push_back(PixelsOf(*image));
+    }
+    seam::LoseAllSurfaces();
+    RECT tile = {0, 0, 24, 24};
+    EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DD_OK);
+    for (size_t i = 0; i < loaded.size(); i++) {
+        EXPECT_EQ(PixelsOf(*images[i]), loaded[i]) << "picture " << i << " not reloaded";
+    }
+    EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DD_OK);
+}
+
+TEST(SurfaceLoss, AFailedRestoreIsReportedAndTheBlitKeepsFailing)
+{
+    ASSERT_NE(StartDisplay(), nullptr);
+    seam::LoseAllSurfaces();
+    seam::FailCall("Restore", DDERR_GENERIC);
+    RECT tile = {0, 0, 24, 24};
+    EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DDERR_GENERIC);
+    EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DDERR_GENERIC);
+}
+
+TEST(FlipScreen, PresentsTheBackBufferAndRecoversFromALoss)
+{
+    ASSERT_NE(StartDisplay(), nullptr);
+    RECT whole = {0, 0, 640, 480};
+    ASSERT_EQ(BlitImage(g_back, 0, 0, g_titleImg, &whole, 0), DD_OK);
+    std::vector<BYTE> drawn = PixelsOf(g_back);
+    FlipScreen();
+    EXPECT_EQ(seam::LastFrame().presented, 1);
+    EXPECT_EQ(seam::LastFrame().indices, drawn);
+    EXPECT_EQ(seam::LastFrame().palette[255].peRed, 255);
+
+    seam::LoseAllSurfaces();
+    FlipScreen();
+    EXPECT_EQ(seam::LastFrame().presented, 1) << "a lost primary presents nothing";
+    FlipScreen();
+    EXPECT_EQ(seam::LastFrame().presented, 2) << "the flip restored the primary";
+}
+
+TEST(FlipScreen, WaitsForTheNextSixtiethOfASecond)
+{
+    ASSERT_NE(StartDisplay(), nullptr);
+    seam::SetFramePacing(true);
+    FlipScreen();
+    EXPECT_EQ(g_primary->Flip(NULL, 0), DDERR_WASSTILLDRAWING);
+    seam::AdvanceTicks(10);
+    EXPECT_EQ(g_primary->Flip(NULL, 0), DDERR_WASSTILLDRAWING);
+    seam::AdvanceTicks(7);
+    EXPECT_EQ(g_primary->Flip(NULL, 0), DD_OK);
+}
+
+}  // namespace

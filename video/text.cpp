@@ -1,0 +1,30 @@
+// One line of text in a system font, written straight onto the back buffer.
+#include "video/draw.h"
+
+#include "video/display.h"
+
+void DrawTextGdi(int x, int y, LPCSTR text, COLORREF colour, int height, LPCSTR faceName, BYTE italic)
+{
+    LOGFONTA description;
+    ZeroMemory(&description, sizeof description);
+    description.lfHeight = height;
+    description.lfWeight = FW_NORMAL;
+    description.lfItalic = italic;
+    description.lfCharSet = SHIFTJIS_CHARSET;
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    strncpy(description.lfFaceName, faceName, LF_FACESIZE - 1);
+    HFONT font = CreateFontIndirectA(&description);
+
+    HDC dc;
+    if (g_back->GetDC(&dc) == DD_OK) {
+        SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, colour);
+        TextOutA(dc, x, y, text, (int)strlen(text));
+        g_back->ReleaseDC(dc);
+    }
+    DeleteObject(font);
+}

@@ -1,0 +1,106 @@
+// How each atlas rectangle is drawn as a placeholder: one style per table
+// entry, in the table's order, so the two can be read side by side.
+#include "entry_styles.h"
+
+#include "backdrops.h"
+#include "chara_sprites.h"
+#include "chara_tiles.h"
+#include "inks.h"
+#include "placeholders.h"
+#include "screen_layouts.h"
+
+#define SHADE(ramp, shade) static_cast<uint8_t>(RAMP_##ramp + (shade))
+
+static const char* const DIGITS = "0|1|2|3|4|5|6|7|8|9";
+
+// id, drawing, fill, ink, words, largest lettering scale
+const EntryStyle g_entryStyles[ATLAS_COUNT] = {
+    // Play screen.
+    {ATLAS_PLAY_BACKGROUND, DrawBackImg, 0, 0, nullptr, 0},
+    {ATLAS_FROG_STAND, DrawLabelledBoxes, SHADE(FROG, 10), SHADE(FROG, 1), nullptr, 0},
+    {ATLAS_FROG_LEFT, DrawLabelledBoxes, SHADE(FROG, 10), SHADE(FROG, 1), nullptr, 0},
+    {ATLAS_FROG_RIGHT, DrawLabelledBoxes, SHADE(FROG, 10), SHADE(FROG, 1), nullptr, 0},
+    {ATLAS_FROG_LADDER, DrawLabelledBoxes, SHADE(FROG, 8), SHADE(FROG, 1), nullptr, 0},
+    {ATLAS_FROG_OPERATE, DrawLabelledBoxes, SHADE(FROG, 8), SHADE(FROG, 1), nullptr, 0},
+    {ATLAS_FROG_SWIM_LEFT, DrawLabelledBoxes, SHADE(FROG, 12), SHADE(WATER, 2), nullptr, 0},
+    {ATLAS_FROG_SWIM_RIGHT, DrawLabelledBoxes, SHADE(FROG, 12), SHADE(WATER, 2), nullptr, 0},
+    {ATLAS_PLAY_FRAME, DrawFrameScreen, SHADE(WOOD, 6), SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_PAUSE_PANEL, DrawMenuPanel, SHADE(METAL, 3), INK_WHITE, "PAUSE|MAIN MENU|STAGE SELECT|RESTART|EXIT", 0},
+    {ATLAS_PAUSE_CURSOR, DrawCursor, SHADE(WATER, 11), INK_WHITE, nullptr, 0},
+    {ATLAS_CLOCK_DIGIT, DrawLabelledBoxes, SHADE(GREY, 1), INK_WHITE, DIGITS, 16},
+    {ATLAS_CLOCK_SEPARATOR, DrawSeparator, INK_KEY, INK_WHITE, nullptr, 0},
+    // Stage-clear sequence: the spin shows the frog pictures drawn above.
+    {ATLAS_CLEAR_FROG_SPIN, DrawNothing, 0, 0, nullptr, 0},
+    {ATLAS_CLEAR_LETTER, DrawLabelledBoxes, SHADE(GOLD, 12), SHADE(RED, 4), "C|L|E|A|R", 16},
+    // Board drawing.
+    {ATLAS_TILE, DrawTiles, 0, 0, nullptr, 0},
+    {ATLAS_TARGET, DrawLabelledBoxes, INK_KEY, SHADE(RED, 9), "TGT", 0},
+    {ATLAS_PORTHOLE_OPEN, DrawLabelledBoxes, INK_KEY, SHADE(METAL, 1), "PORT OPEN", 0},
+    {ATLAS_BELT_STOPPED, DrawBeltStopped, SHADE(METAL, 3), INK_WHITE, nullptr, 0},
+    {ATLAS_LIQUID, DrawLiquid, SHADE(WATER, 8), SHADE(WATER, 11), "LQ", 0},
+    {ATLAS_SURFACE_STRIP, DrawSurfaceStrip, SHADE(WATER, 12), SHADE(ICE, 15), nullptr, 0},
+    {ATLAS_TAP_STREAM, DrawStream, SHADE(WATER, 9), SHADE(WATER, 13), nullptr, 0},
+    {ATLAS_MOUTH_STREAM_LEFT, DrawStream, SHADE(WATER, 9), SHADE(WATER, 13), nullptr, 0},
+    {ATLAS_MOUTH_STREAM_RIGHT, DrawStream, SHADE(WATER, 9), SHADE(WATER, 13), nullptr, 0},
+    {ATLAS_MOUTH_STREAM_DOWN, DrawStream, SHADE(WATER, 9), SHADE(WATER, 13), nullptr, 0},
+    {ATLAS_ITEM, DrawItems, 0, 0, nullptr, 0},
+    // Title and option screens.
+    {ATLAS_TITLE_BACKGROUND, DrawTitleScreen, SHADE(LEAF, 4), SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_TITLE_LOGO, DrawLabelledBoxes, SHADE(GOLD, 10), SHADE(RED, 3), "TITLE LOGO", 16},
+    {ATLAS_TITLE_MENU, DrawTitleMenu, SHADE(METAL, 4), INK_WHITE, "GAME START|OPTION|EXIT", 0},
+    {ATLAS_TITLE_CURSOR, DrawCursor, SHADE(GOLD, 14), SHADE(GOLD, 3), nullptr, 0},
+    {ATLAS_OPTION_PANEL, DrawMenuPanel, SHADE(METAL, 3), INK_WHITE, "OPTION|BGM|SE||EXIT", 0},
+    {ATLAS_OPTION_STATE, DrawLabelledBoxes, SHADE(GREY, 2), INK_WHITE, "OFF|ON", 3},
+    // Stage select.
+    {ATLAS_STAGE_GRID, DrawPlainBoxes, SHADE(SKY, 13), SHADE(SKY, 2), nullptr, 0},
+    {ATLAS_STAGE_GRID_CELL, DrawNumberCells, SHADE(SKY, 13), SHADE(METAL, 1), nullptr, 1},
+    {ATLAS_STAGE_COVER, DrawLabelledBoxes, SHADE(GREY, 4), SHADE(GREY, 10), "X", 2},
+    {ATLAS_STAGE_SCREEN, DrawStageScreen, SHADE(SKY, 4), INK_WHITE, nullptr, 0},
+    {ATLAS_STAGE_POINTER, DrawCursor, SHADE(PEACH, 13), SHADE(PEACH, 1), nullptr, 0},
+    {ATLAS_PREVIEW_BACKGROUND, DrawPlainBoxes, SHADE(GREY, 2), SHADE(GREY, 3), nullptr, 0},
+    {ATLAS_PREVIEW_LIQUID, DrawLiquid, SHADE(WATER, 9), 0, nullptr, 0},
+    {ATLAS_PREVIEW_TILE, DrawPreviewTiles, 0, 0, nullptr, 0},
+    {ATLAS_STAGE_NUMBER_DIGIT, DrawLabelledBoxes, SHADE(METAL, 2), INK_WHITE, DIGITS, 16},
+    {ATLAS_BEST_TIME_DIGIT, DrawLabelledBoxes, SHADE(GREY, 1), INK_WHITE, DIGITS, 16},
+    {ATLAS_BEST_TIME_SEPARATOR, DrawSeparator, INK_KEY, INK_WHITE, nullptr, 0},
+    // Result screen.
+    {ATLAS_RESULT_BACKGROUND, DrawScoreScreen, SHADE(PURPLE, 4), SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_RESULT_DIGIT, DrawLabelledBoxes, SHADE(RED, 3), SHADE(GOLD, 14), DIGITS, 16},
+    {ATLAS_RESULT_SEPARATOR, DrawSeparator, INK_KEY, SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_RANK_IN, DrawLabelledBoxes, SHADE(RED, 8), INK_WHITE, "RANK IN >", 3},
+    {ATLAS_OUT_OF_RANKING, DrawLabelledBoxes, SHADE(GREY, 5), INK_WHITE, "OUT OF RANKING", 3},
+    // Prolog.
+    {ATLAS_PROLOG_PAGE, DrawPrologPages, 0, 0, nullptr, 0},
+};
+
+#undef SHADE
+
+std::string WordAt(const char* words, int32_t n)
+{
+    if (words == nullptr) {
+        return "";
+    }
+    std::string all(words);
+    size_t start = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        start = all.find('|', start);
+        if (start == std::string::npos) {
+            return "";
+        }
+        ++start;
+    }
+    size_t end = all.find('|', start);
+    return all.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+int32_t WordCount(const char* words)
+{
+    if (words == nullptr) {
+        return 0;
+    }
+    int32_t count = 1;
+    for (const char* c = words; *c != '\0'; ++c) {
+        count += *c == '|';
+    }
+    return count;
+}

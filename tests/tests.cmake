@@ -19,3 +19,16 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND FUZZ)
     target_compile_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
     target_link_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
 endif()
+
+# Screenshots of the real window under Xvfb, kept for a person to look at.
+add_executable(picture_tour tests/e2e/picture_tour.cpp)
+target_include_directories(picture_tour PRIVATE platform/src)
+target_link_libraries(picture_tour PRIVATE game_core platform)
+add_executable(xwd_to_png tests/e2e/xwd_to_png.cpp)
+target_link_libraries(xwd_to_png PRIVATE PNG::PNG)
+find_program(XVFB Xvfb)
+if(XVFB)
+    add_test(NAME picture_screenshots
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/screenshots.sh ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/screenshots)
+    set_tests_properties(picture_screenshots PROPERTIES RUN_SERIAL TRUE)
+endif()

@@ -19,6 +19,7 @@ static SDL_Texture* g_texture;
 static int g_pictureWidth = 640;
 static int g_pictureHeight = 480;
 static std::vector<uint32_t> g_xrgb;
+static bool g_fullscreen;
 
 static const double FRAME_SECONDS = 1.0 / 60.0;
 static Uint64 g_nextSlot;
@@ -64,8 +65,14 @@ bool DisplayOpen(const char* title, int width, int height)
         return false;
     }
     int scale = g_options.scale > 0 ? g_options.scale : 1;
-    g_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale,
-                                height * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+    SDL_Rect place = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale, height * scale};
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
+    // Full screen from the start: born over the whole first display.
+    if (!g_options.windowed && SDL_GetDisplayBounds(0, &place) == 0) {
+        flags |= SDL_WINDOW_BORDERLESS;
+        g_fullscreen = true;
+    }
+    g_window = SDL_CreateWindow(title, place.x, place.y, place.w, place.h, flags);
     if (g_window == NULL) {
         fprintf(stderr, "Cannot open the window: %s\n", SDL_GetError());
         return false;
@@ -110,13 +117,24 @@ static Uint32 RendererFlags()
     return fastEnough ? SDL_RENDERER_PRESENTVSYNC : 0;
 }
 
+// Full screen is a borderless window over the whole display at the desktop's
+// own mode: it needs no mode switch and no window manager to honour it.
+static void EnterFullscreen()
+{
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(g_window), &bounds) != 0) {
+        return;
+    }
+    SDL_SetWindowBordered(g_window, SDL_FALSE);
+    SDL_SetWindowSize(g_window, bounds.w, bounds.h);
+    SDL_SetWindowPosition(g_window, bounds.x, bounds.y);
+    g_fullscreen = true;
+}
+
 bool DisplayEnterMode(int width, int height)
 {
     g_pictureWidth = width;
     g_pictureHeight = height;
-    if (!g_options.windowed) {
-        SDL_SetWindowFullscreen(g_window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    }
     if (g_renderer == NULL) {
         g_renderer = SDL_CreateRenderer(g_window, -1, RendererFlags());
     }
@@ -134,17 +152,20 @@ void DisplayToggleFullscreen()
     if (g_window == NULL) {
         return;
     }
-    bool full = DisplayIsFullscreen();
-    SDL_SetWindowFullscreen(g_window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    if (full) {
-        int scale = g_options.scale > 0 ? g_options.scale : 1;
-        SDL_SetWindowSize(g_window, g_pictureWidth * scale, g_pictureHeight * scale);
+    if (!DisplayIsFullscreen()) {
+        EnterFullscreen();
+        return;
     }
+    g_fullscreen = false;
+    SDL_SetWindowBordered(g_window, SDL_TRUE);
+    int scale = g_options.scale > 0 ? g_options.scale : 1;
+    SDL_SetWindowSize(g_window, g_pictureWidth * scale, g_pictureHeight * scale);
+    SDL_SetWindowPosition(g_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 bool DisplayIsFullscreen()
 {
-    return g_window != NULL && (SDL_GetWindowFlags(g_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    return g_window != NULL && g_fullscreen;
 }
 
 void DisplayHideCursor()

@@ -14,7 +14,7 @@ Xvfb :$display -screen 0 1600x1000x24 -fbdir "$fb" -nolisten tcp >/dev/null 2>&1
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$fb"' EXIT
 sleep 1
-export DISPLAY=:$display SDL_AUDIODRIVER=dummy
+export DISPLAY=:$display SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
 for mode in fullscreen window; do
     options=""
     [ "$mode" = window ] && options="--window --scale 2"

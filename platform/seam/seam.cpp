@@ -70,11 +70,11 @@ int LiveDisplayObjects() { return plat::LiveObjects(); }
 
 bool SaveFramePng(const Frame& frame, const std::string& path)
 {
+    if (frame.width == 0) {
+        return false;
+    }
     FILE* file = fopen(path.c_str(), "wb");
-    if (file == NULL || frame.width == 0) {
-        if (file != NULL) {
-            fclose(file);
-        }
+    if (file == NULL) {
         return false;
     }
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, NULL, NULL, NULL);

@@ -1,6 +1,8 @@
 // Display set-up, its failures, release, restore after a loss, and the flip.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/main_window.h"
 #include "seam.h"
 #include "support/game_env.h"
@@ -170,6 +172,21 @@ TEST(FlipScreen, PresentsTheBackBufferAndRecoversFromALoss)
     EXPECT_EQ(seam::LastFrame().presented, 1) << "a lost primary presents nothing";
     FlipScreen();
     EXPECT_EQ(seam::LastFrame().presented, 2) << "the flip restored the primary";
+}
+
+TEST(FlipScreen, TheLastFrameCanBeSavedAsAPictureForAPerson)
+{
+    ScratchFolder folder;
+    ASSERT_NE(StartDisplay(), nullptr);
+    EXPECT_FALSE(seam::SaveFramePng(seam::LastFrame(), "none.png")) << "nothing presented yet";
+    FlipScreen();
+    ASSERT_TRUE(seam::SaveFramePng(seam::LastFrame(), "frame.png"));
+    FILE* file = fopen("frame.png", "rb");
+    ASSERT_NE(file, nullptr);
+    unsigned char signature[8] = {};
+    EXPECT_EQ(fread(signature, 1, 8, file), 8u);
+    fclose(file);
+    EXPECT_EQ(memcmp(signature, "\x89PNG\r\n\x1a\n", 8), 0);
 }
 
 TEST(FlipScreen, WaitsForTheNextSixtiethOfASecond)

@@ -1,10 +1,13 @@
 # The Windows executable: the game's sources against the system's own
 # Windows and DirectX, with the pictures and sounds as real resources.
-# PICTURE_DIR names the folder where a host build drew the pictures.
+# HOST_BUILD_DIR names a host build, which drew the pictures and generated the
+# sources made from text.
 enable_language(RC)
-if(NOT PICTURE_DIR)
-    message(FATAL_ERROR "Set PICTURE_DIR to a host build's pictures folder")
+if(NOT HOST_BUILD_DIR)
+    message(FATAL_ERROR "Set HOST_BUILD_DIR to a host build's folder")
 endif()
+set(PICTURE_DIR ${HOST_BUILD_DIR}/pictures)
+set(GENERATED_GAME_SOURCES ${HOST_BUILD_DIR}/generated/prolog_text.cpp)
 
 set(RESOURCE_SCRIPT ${CMAKE_BINARY_DIR}/game.rc)
 set(RESOURCE_LINES "")
@@ -14,7 +17,7 @@ endforeach()
 file(WRITE ${RESOURCE_SCRIPT} "${RESOURCE_LINES}")
 
 include(cmake/game_sources.cmake)
-add_executable(frogpond WIN32 ${GAME_SOURCES} ${RESOURCE_SCRIPT})
+add_executable(frogpond WIN32 ${GAME_SOURCES} ${GENERATED_GAME_SOURCES} ${RESOURCE_SCRIPT})
 target_include_directories(frogpond PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(frogpond PRIVATE ddraw dxguid gdi32 user32)
 target_link_options(frogpond PRIVATE -static)

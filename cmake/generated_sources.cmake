@@ -1,0 +1,12 @@
+# Game sources made at build time from readable text in assets/: the prolog's
+# story in code page 932.
+set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+set(PROLOG_TEXT_SOURCE ${GENERATED_DIR}/prolog_text.cpp)
+add_executable(mkstory tools/mkstory/mkstory.cpp)
+add_custom_command(
+    OUTPUT ${PROLOG_TEXT_SOURCE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${GENERATED_DIR}
+    COMMAND mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog.txt ${PROLOG_TEXT_SOURCE}
+    DEPENDS mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog.txt
+    COMMENT "Converting the story to code page 932")
+set(GENERATED_GAME_SOURCES ${PROLOG_TEXT_SOURCE})

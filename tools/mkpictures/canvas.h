@@ -1,4 +1,4 @@
-// What every placeholder is drawn with: the sources read from assets/ and the
+// What every picture is drawn with: the sources read from assets/ and the
 // picture being drawn, with a count of characters no font could draw.
 #ifndef MKPICTURES_CANVAS_H
 #define MKPICTURES_CANVAS_H
@@ -8,11 +8,13 @@
 
 #include "image8.h"
 #include "pixel_font.h"
+#include "sprite_source.h"
 
 struct Assets {
     Palette game;       // the game palette, also CHARA's colour table
     PixelFont large;    // 5 x 7
     PixelFont small;    // 3 x 5
+    std::vector<Sprite> sprites;    // hand-drawn pictures over the placeholders
 };
 
 // The asset folder of the source tree this tool was built from.

@@ -1,9 +1,10 @@
-// mkpictures <outdir>: writes the game's eight bitmaps as placeholders.
+// mkpictures <outdir>: writes the game's eight bitmaps.
 //
 // Every rectangle of the atlas table (video/atlas_rects) is drawn where the
-// screens take it from: a fill, a one-pixel outline and its label, digits and
-// letters as themselves, the full screens as plain layouts with their names
-// lettered large. The colours come from assets/palette/game.txt (the game
+// screens take it from. Rectangles with a hand-drawn pixel grid in
+// assets/sprites show it; the others show a placeholder: a fill, a one-pixel
+// outline and its label, digits and letters as themselves, the full screens
+// as plain layouts with their names lettered large. The colours come from assets/palette/game.txt (the game
 // palette, carried by every keyed picture) and the lettering from the pixel
 // fonts in assets/font. BACKIMG and PROLOG carry gradient tables of their own.
 // The output depends on nothing but those sources, byte for byte.

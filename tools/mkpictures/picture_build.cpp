@@ -1,6 +1,7 @@
-// Building one of the eight placeholder pictures: keyed pictures start as key
-// colour in the game palette, the opaque ones in colour tables of their own;
-// then each table entry of the picture draws itself in table order.
+// Building one of the eight pictures: keyed pictures start as key colour in
+// the game palette, the opaque ones in colour tables of their own; then each
+// table entry of the picture draws its placeholder in table order, and the
+// hand-drawn sprites of assets/sprites replace the placeholders they cover.
 #include "picture_build.h"
 
 #include "backdrops.h"
@@ -32,5 +33,6 @@ Canvas BuildPicture(AtlasPicture picture, const Assets& assets)
             style.draw(canvas, static_cast<AtlasId>(id), style);
         }
     }
+    PasteSprites(canvas.image, picture, assets.sprites);
     return canvas;
 }

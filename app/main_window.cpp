@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/scenes.h"
+#include "audio/sound.h"
 #include "video/display.h"
 
 static const int MAX_STAGES = 80;
@@ -72,6 +73,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_DESTROY:
         ReleaseAllObjects();
+        ReleaseSound();
         PostQuitMessage(0);
         return 0;
     }
@@ -87,6 +89,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
         return 0;
     }
     if (InitDirectDraw(window) != DD_OK) {
+        return 0;
+    }
+    if (!InitializeSound(window)) {
+        OutputDebugStringA("InitializeSound ERROR\n");
         return 0;
     }
     g_now = GetTickCount();

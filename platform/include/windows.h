@@ -33,6 +33,7 @@ typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 typedef LONG HRESULT;
 typedef DWORD COLORREF;
+typedef DWORD* LPDWORD;
 typedef WORD ATOM;
 typedef void* HANDLE;
 
@@ -70,6 +71,8 @@ typedef HANDLE HGLOBAL;
 #define E_FAIL MAKE_HRESULT(1, FACILITY_NULL, 0x4005)
 #define E_OUTOFMEMORY MAKE_HRESULT(1, FACILITY_WIN32, 14)
 #define E_INVALIDARG MAKE_HRESULT(1, FACILITY_WIN32, 87)
+#define FACILITY_ITF 4
+#define CLASS_E_NOAGGREGATION MAKE_HRESULT(1, FACILITY_ITF, 0x0110)
 
 #define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xffff))
@@ -88,6 +91,8 @@ typedef struct GUID {
     uint8_t Data4[8];
 } GUID, IID;
 typedef const IID& REFIID;
+
+#include <mmsystem.h>
 
 // Interfaces: the game releases what it creates.
 struct IUnknown {

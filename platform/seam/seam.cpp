@@ -6,8 +6,10 @@
 
 #include <cstdio>
 
+#include "dsound_objects.h"
 #include "platform_state.h"
 #include "seam_state.h"
+#include "sound_output.h"
 #include "surface_registry.h"
 
 namespace plat {
@@ -52,6 +54,7 @@ void Reset()
     plat::g_options.headless = true;
     plat::g_messageBoxes.clear();
     plat::g_lastFrame = Frame();
+    plat::ResetSoundOutput();
 }
 
 void SetTicks(DWORD milliseconds) { g_seam.ticks = milliseconds; }
@@ -67,6 +70,21 @@ void SetFramePacing(bool on) { g_seam.framePacing = on; }
 const std::vector<std::string>& DebugLines() { return g_seam.debugLines; }
 const std::vector<MessageBoxShown>& MessageBoxes() { return plat::g_messageBoxes; }
 int LiveDisplayObjects() { return plat::LiveObjects(); }
+
+void LoseSoundBuffer(IDirectSoundBuffer* buffer)
+{
+    const auto& samples = static_cast<plat::SoundBuffer*>(buffer)->Samples();
+    for (plat::SoundBuffer* live : plat::LiveSoundBuffers()) {
+        if (live->Samples() == samples) {
+            live->MarkLost();
+        }
+    }
+}
+
+DWORD SoundPlayPosition(IDirectSoundBuffer* buffer) { return static_cast<plat::SoundBuffer*>(buffer)->PlayPosition(); }
+int LiveSoundBuffers() { return (int)plat::LiveSoundBuffers().size(); }
+std::vector<short> RenderSound(DWORD milliseconds) { return plat::RenderSoundOffline(milliseconds); }
+int SoundOutputRate() { return plat::SoundOutputRate(); }
 
 bool SaveFramePng(const Frame& frame, const std::string& path)
 {

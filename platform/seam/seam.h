@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+struct IDirectSoundBuffer;
+
 namespace seam {
 
 // Back to a fresh, headless platform: no windows, no objects, clock at 0.
@@ -52,6 +54,15 @@ const std::vector<std::string>& DebugLines();
 const std::vector<MessageBoxShown>& MessageBoxes();
 // DirectDraw objects, surfaces and palettes still alive.
 int LiveDisplayObjects();
+
+// Sound: the system takes a buffer's memory (its duplicates share it, so they
+// are lost too); a buffer's play position in bytes; buffers still alive; and
+// the given time of the mixer's output, mixed now (16-bit stereo, interleaved).
+void LoseSoundBuffer(IDirectSoundBuffer* buffer);
+DWORD SoundPlayPosition(IDirectSoundBuffer* buffer);
+int LiveSoundBuffers();
+std::vector<short> RenderSound(DWORD milliseconds);
+int SoundOutputRate();
 
 }  // namespace seam
 

@@ -12,12 +12,14 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/scenes.h"
+#include "audio/sound.h"
 #include "seam.h"
 #include "video/display.h"
 
 void ResetGame()
 {
     ReleaseAllObjects();
+    ReleaseSound();
     seam::Reset();
     g_scene = SCENE_PROLOG_INIT;
     g_now = 0;

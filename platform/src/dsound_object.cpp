@@ -1,0 +1,114 @@
+// The DirectSound object: cooperative level, and creation and duplication of
+// static secondary buffers after checking their description and format.
+#include <cstddef>
+
+#include "dsound_objects.h"
+#include "platform_state.h"
+#include "sound_output.h"
+
+namespace plat {
+
+static const DWORD DESC1_SIZE = offsetof(DSBUFFERDESC, guid3DAlgorithm);
+
+static HRESULT CheckFormat(const WAVEFORMATEX* format)
+{
+    if (format == NULL) {
+        return DSERR_INVALIDPARAM;
+    }
+    bool channelsOk = format->nChannels == 1 || format->nChannels == 2;
+    bool bitsOk = format->wBitsPerSample == 8 || format->wBitsPerSample == 16;
+    bool rateOk = format->nSamplesPerSec >= DSBFREQUENCY_MIN && format->nSamplesPerSec <= DSBFREQUENCY_MAX;
+    if (format->wFormatTag != WAVE_FORMAT_PCM || !channelsOk || !bitsOk || !rateOk ||
+        format->nBlockAlign != format->nChannels * format->wBitsPerSample / 8) {
+        return DSERR_BADFORMAT;
+    }
+    return DS_OK;
+}
+
+DirectSound::DirectSound() { OpenSoundOutput(); }
+DirectSound::~DirectSound() { CloseSoundOutput(); }
+
+ULONG STDMETHODCALLTYPE DirectSound::Release()
+{
+    delete this;
+    return 0;
+}
+
+HRESULT STDMETHODCALLTYPE DirectSound::SetCooperativeLevel(HWND window, DWORD level)
+{
+    HRESULT forced = ForcedResult("IDirectSound::SetCooperativeLevel");
+    if (forced != DS_OK) {
+        return forced;
+    }
+    if (window == NULL || level < DSSCL_NORMAL || level > DSSCL_WRITEPRIMARY) {
+        return DSERR_INVALIDPARAM;
+    }
+    return DS_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DirectSound::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPLPDIRECTSOUNDBUFFER out,
+                                                         IUnknown* outer)
+{
+    if (out == NULL || desc == NULL || (desc->dwSize != sizeof(DSBUFFERDESC) && desc->dwSize != DESC1_SIZE)) {
+        return DSERR_INVALIDPARAM;
+    }
+    *out = NULL;
+    if (outer != NULL) {
+        return DSERR_NOAGGREGATION;
+    }
+    if (desc->dwFlags & DSBCAPS_PRIMARYBUFFER) {
+        return DSERR_UNSUPPORTED;
+    }
+    if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX) {
+        return DSERR_INVALIDPARAM;
+    }
+    HRESULT result = CheckFormat(desc->lpwfxFormat);
+    if (result != DS_OK) {
+        return result;
+    }
+    HRESULT forced = ForcedResult("IDirectSound::CreateSoundBuffer");
+    if (forced != DS_OK) {
+        return forced;
+    }
+    auto samples = std::make_shared<SampleBlock>();
+    samples->bytes.assign(desc->dwBufferBytes, desc->lpwfxFormat->wBitsPerSample == 8 ? 0x80 : 0);
+    *out = new SoundBuffer(*desc->lpwfxFormat, std::move(samples));
+    return DS_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DirectSound::DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER original,
+                                                            LPLPDIRECTSOUNDBUFFER duplicate)
+{
+    if (original == NULL || duplicate == NULL) {
+        return DSERR_INVALIDPARAM;
+    }
+    *duplicate = NULL;
+    HRESULT forced = ForcedResult("IDirectSound::DuplicateSoundBuffer");
+    if (forced != DS_OK) {
+        return forced;
+    }
+    *duplicate = static_cast<SoundBuffer*>(original)->Duplicate();
+    return DS_OK;
+}
+
+}  // namespace plat
+
+HRESULT WINAPI DirectSoundCreate(LPCGUID device, LPDIRECTSOUND* out, LPUNKNOWN outer)
+{
+    if (out == NULL) {
+        return DSERR_INVALIDPARAM;
+    }
+    *out = NULL;
+    if (outer != NULL) {
+        return DSERR_NOAGGREGATION;
+    }
+    HRESULT forced = plat::ForcedResult("DirectSoundCreate");
+    if (forced != DS_OK) {
+        return forced;
+    }
+    if (device != NULL) {
+        return DSERR_NODRIVER;
+    }
+    *out = new plat::DirectSound();
+    return DS_OK;
+}

@@ -8,6 +8,18 @@ set(GAME_SOURCES
     audio/sound_table.cpp
     audio/wave_buffer.cpp
     audio/wave_resource.cpp
+    play/liquid.cpp
+    stage/board.cpp
+    stage/board_dump.cpp
+    stage/game_rand.cpp
+    stage/items.cpp
+    stage/map_build.cpp
+    stage/map_file.cpp
+    stage/map_reader.cpp
+    stage/map_text.cpp
+    stage/play_state.cpp
+    stage/switches.cpp
+    stage/tiles.cpp
     video/atlas_rects.cpp
     video/bitmap_util.cpp
     video/blit.cpp

@@ -8,7 +8,12 @@ add_executable(game_tests
     tests/platform/bmp_reader_test.cpp
     tests/platform/ddraw_test.cpp
     tests/platform/keymap_test.cpp
-    tests/screens/prolog_text_test.cpp)
+    tests/play/liquid_test.cpp
+    tests/screens/prolog_text_test.cpp
+    tests/stage/game_rand_test.cpp
+    tests/stage/map_file_test.cpp
+    tests/stage/map_loading.cpp
+    tests/stage/map_reader_test.cpp)
 target_include_directories(game_tests PRIVATE tests platform/src platform/seam)
 target_link_libraries(game_tests PRIVATE game_core platform game_resources GTest::gtest_main)
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/scenes.h"
 #include "audio/sound.h"
+#include "input/joystick.h"
 #include "video/display.h"
 
 static const int MAX_STAGES = 80;
@@ -94,6 +95,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     if (!InitializeSound(window)) {
         OutputDebugStringA("InitializeSound ERROR\n");
         return 0;
+    }
+    if (InitJoystick(window, instance) == DI_OK) {
+        g_joystick->Acquire();
+    } else {
+        g_useJoystick = 0;
     }
     g_now = GetTickCount();
 

@@ -8,6 +8,10 @@ set(GAME_SOURCES
     audio/sound_table.cpp
     audio/wave_buffer.cpp
     audio/wave_resource.cpp
+    input/joystick.cpp
+    input/joystick_read.cpp
+    input/key_latch.cpp
+    input/key_state.cpp
     play/liquid.cpp
     stage/board.cpp
     stage/board_dump.cpp

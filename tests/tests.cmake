@@ -5,8 +5,11 @@ add_executable(game_tests
     tests/video/bitmap_util_test.cpp
     tests/video/display_test.cpp
     tests/video/fade_test.cpp
+    tests/input/joystick_test.cpp
+    tests/input/key_state_test.cpp
     tests/platform/bmp_reader_test.cpp
     tests/platform/ddraw_test.cpp
+    tests/platform/dinput_test.cpp
     tests/platform/keymap_test.cpp
     tests/play/liquid_test.cpp
     tests/screens/prolog_text_test.cpp

@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "dsound_objects.h"
+#include "dinput_focus.h"
+#include "dinput_pads.h"
 #include "platform_state.h"
 #include "seam_state.h"
 #include "sound_output.h"
@@ -54,6 +56,7 @@ void Reset()
     plat::g_options.headless = true;
     plat::g_messageBoxes.clear();
     plat::g_lastFrame = Frame();
+    plat::ResetInput();
     plat::ResetSoundOutput();
 }
 
@@ -70,6 +73,17 @@ void SetFramePacing(bool on) { g_seam.framePacing = on; }
 const std::vector<std::string>& DebugLines() { return g_seam.debugLines; }
 const std::vector<MessageBoxShown>& MessageBoxes() { return plat::g_messageBoxes; }
 int LiveDisplayObjects() { return plat::LiveObjects(); }
+
+int AttachJoystick(JoystickTraits traits) { return plat::AttachVirtualPad(traits.creatable, traits.acceptsRange); }
+void SetJoystickAxis(int joystick, SDL_GameControllerAxis axis, Sint16 value)
+{
+    plat::SetVirtualPadAxis(joystick, axis, value);
+}
+void SetJoystickButton(int joystick, SDL_GameControllerButton button, bool down)
+{
+    plat::SetVirtualPadButton(joystick, button, down);
+}
+void LoseJoystickInput() { plat::LoseAcquiredInput(); }
 
 void LoseSoundBuffer(IDirectSoundBuffer* buffer)
 {

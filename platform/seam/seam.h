@@ -5,6 +5,7 @@
 #define PLATFORM_SEAM_H
 
 #include <windows.h>
+#include <SDL_gamecontroller.h>
 
 #include <functional>
 #include <string>
@@ -63,6 +64,20 @@ DWORD SoundPlayPosition(IDirectSoundBuffer* buffer);
 int LiveSoundBuffers();
 std::vector<short> RenderSound(DWORD milliseconds);
 int SoundOutputRate();
+
+// Virtual joysticks, enumerated in the order attached and numbered from 0.
+// One that is not creatable fails CreateDeviceEx; one that refuses ranges
+// fails SetProperty(DIPROP_RANGE) and keeps the default range of 0 to 65535.
+struct JoystickTraits {
+    bool creatable = true;
+    bool acceptsRange = true;
+};
+int AttachJoystick(JoystickTraits traits = JoystickTraits());
+// Stick values as SDL reports them, -32768 to 32767.
+void SetJoystickAxis(int joystick, SDL_GameControllerAxis axis, Sint16 value);
+void SetJoystickButton(int joystick, SDL_GameControllerButton button, bool down);
+// Every acquired joystick device loses its input, as when the window is left.
+void LoseJoystickInput();
 
 }  // namespace seam
 

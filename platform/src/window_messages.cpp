@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "dinput_focus.h"
 #include "display.h"
 #include "keymap.h"
 #include "platform_state.h"
@@ -59,6 +60,7 @@ static void SetActive(bool active)
         return;
     }
     g_mainWindow->active = active;
+    SetInputForeground(active);
     if (!active && DisplayIsFullscreen()) {
         LoseAllSurfaces();
     }

@@ -13,13 +13,29 @@
 #include "app/main_window.h"
 #include "app/scenes.h"
 #include "audio/sound.h"
+#include "input/input.h"
+#include "input/joystick.h"
 #include "seam.h"
 #include "video/display.h"
+
+// The game keeps its DirectInput objects for the whole run; tests start afresh.
+static void ReleaseJoystick()
+{
+    if (g_joystick != NULL) {
+        g_joystick->Release();
+        g_joystick = NULL;
+    }
+    if (g_dinput != NULL) {
+        g_dinput->Release();
+        g_dinput = NULL;
+    }
+}
 
 void ResetGame()
 {
     ReleaseAllObjects();
     ReleaseSound();
+    ReleaseJoystick();
     seam::Reset();
     g_scene = SCENE_PROLOG_INIT;
     g_now = 0;
@@ -30,7 +46,9 @@ void ResetGame()
     g_stageNo = 1;
     g_bgmOn = 1;
     g_seOn = 1;
-    g_useJoystick = 1;
+    g_useJoystick = 0;
+    memset(g_key, 0, sizeof g_key);
+    memset(g_keyLatch, 0, sizeof g_keyLatch);
 }
 
 HWND StartDisplay()

@@ -7,7 +7,8 @@
 
 #include <string>
 
-// Resets the platform and the game's shared state; no window yet.
+// Resets the platform and the game's shared state; no window yet. Input comes
+// from the keyboard, as after a start-up that found no joystick.
 void ResetGame();
 // ResetGame, then the window and the display as WinMain sets them up.
 HWND StartDisplay();

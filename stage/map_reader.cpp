@@ -48,14 +48,12 @@ static int ReadFrogCoordinate(MapText* text, int column, int cells, MapReport re
     return value * CELL_SIZE;
 }
 
-// Whether cell (x, y) of the text lies on the board; reports each kind of
-// surplus once where it starts.
+// Whether cell (x, y) of the text lies on the board; reports surplus where it
+// starts, extra lines only once.
 static int CellOnBoard(int x, int y, const MapText* text, MapReport report, int* extraReported)
 {
     if (y < 0) {
-        if (x == 0) {
-            ReportMapFault(report, MAP_FAULT_FROG_LINE_TAIL, text->line, text->column);
-        }
+        ReportMapFault(report, MAP_FAULT_FROG_LINE_TAIL, text->line, text->column);
         return 0;
     }
     if (y >= BOARD_ROWS) {
@@ -66,12 +64,26 @@ static int CellOnBoard(int x, int y, const MapText* text, MapReport report, int*
         return 0;
     }
     if (x >= BOARD_COLUMNS) {
-        if (x == BOARD_COLUMNS) {
-            ReportMapFault(report, MAP_FAULT_LONG_LINE, text->line, text->column);
-        }
+        ReportMapFault(report, MAP_FAULT_LONG_LINE, text->line, text->column);
         return 0;
     }
     return 1;
+}
+
+static int EndsText(int c)
+{
+    return c == MAP_END || c == STOP_BYTE;
+}
+
+// Off-board content is skipped up to the end of its line, so that the lines
+// after it still read as written.
+static int SkipRestOfLine(MapText* text)
+{
+    int c = ReadMapChar(text);
+    while (!EndsText(c) && c != '\n') {
+        c = ReadMapChar(text);
+    }
+    return c;
 }
 
 // Line 1's line feed moves to row 0, each later one to the next row. A cell's
@@ -81,28 +93,26 @@ static void ReadCells(MapText* text, MapOrigins origins, MapReport report)
     int x = 0;
     int y = -1;
     int extraReported = 0;
-    for (;;) {
-        int c = ReadMapChar(text);
-        if (c == MAP_END || c == STOP_BYTE) {
-            return;
-        }
+    int c = ReadMapChar(text);
+    while (!EndsText(c)) {
         if (c == '\n') {
             y++;
             x = 0;
+        } else if (!CellOnBoard(x, y, text, report, &extraReported)) {
+            c = SkipRestOfLine(text);
             continue;
-        }
-        int onBoard = CellOnBoard(x, y, text, report, &extraReported);
-        CellOrigin origin = {text->line, text->column};
-        int p = ReadMapChar(text);
-        if (p == MAP_END || p == '\n') {
-            ReportMapFault(report, MAP_FAULT_CUT_CELL, origin.line, origin.column);
-        }
-        if (onBoard) {
+        } else {
+            CellOrigin origin = {text->line, text->column};
+            int p = ReadMapChar(text);
+            if (p == MAP_END || p == '\n') {
+                ReportMapFault(report, MAP_FAULT_CUT_CELL, origin.line, origin.column);
+            }
             g_board[x][y].tile = CharValue(c);
             g_board[x][y].param = CharValue(p);
             origins[x][y] = origin;
+            x++;
         }
-        x++;
+        c = ReadMapChar(text);
     }
 }
 

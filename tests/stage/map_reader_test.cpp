@@ -246,6 +246,16 @@ TEST(MapLimits, SurplusCharactersLinesAndCellsAreSkippedWithOneReportEach)
     }
 }
 
+TEST(MapLimits, OddSurplusDoesNotSwallowTheLineFeed)
+{
+    auto faults = LoadMapText("00Z\n" + std::string(51, '1') + "\n10");
+    EXPECT_EQ(faults, (std::vector<SeenFault>{{MAP_FAULT_FROG_LINE_TAIL, 1, 3},
+                                                {MAP_FAULT_LONG_LINE, 2, 51}}));
+    EXPECT_EQ(At(24, 0).tile, TILE_WALL);
+    EXPECT_EQ(At(0, 1).tile, TILE_WALL);
+    EXPECT_EQ(At(1, 1).tile, TILE_EMPTY);
+}
+
 TEST(MapLimits, ItemsBeyondTheHundredthLeaveEmptyCellsOnly)
 {
     std::vector<std::string> rows(5, std::string(50, ' '));

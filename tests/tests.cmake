@@ -27,6 +27,12 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND FUZZ)
     target_include_directories(bmp_reader_fuzz PRIVATE platform/include platform/src)
     target_compile_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
     target_link_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_executable(stage_map_fuzz tests/fuzz/stage_map_fuzz.cpp play/liquid.cpp stage/board.cpp
+        stage/items.cpp stage/map_build.cpp stage/map_reader.cpp stage/map_text.cpp stage/play_state.cpp
+        stage/switches.cpp stage/tiles.cpp)
+    target_include_directories(stage_map_fuzz PRIVATE . platform/include)
+    target_compile_options(stage_map_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
+    target_link_options(stage_map_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
 endif()
 
 # Screenshots of the real window under Xvfb, kept for a person to look at.

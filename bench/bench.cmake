@@ -3,3 +3,7 @@ find_package(benchmark REQUIRED)
 add_executable(video_bench bench/video_bench.cpp)
 target_include_directories(video_bench PRIVATE platform/src)
 target_link_libraries(video_bench PRIVATE platform benchmark::benchmark_main)
+
+# Speed of one liquid flow step on a busy and on an empty board.
+add_executable(liquid_bench bench/liquid_bench.cpp)
+target_link_libraries(liquid_bench PRIVATE game_core benchmark::benchmark_main)

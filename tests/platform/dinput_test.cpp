@@ -9,6 +9,7 @@
 
 #include "dinput_focus.h"
 #include "dinput_pad_mapping.h"
+#include "platform_state.h"
 #include "seam.h"
 
 namespace {
@@ -284,12 +285,20 @@ TEST_F(DirectInputTest, LeavingTheForegroundTakesOnlyForegroundDevices)
     EXPECT_EQ(foreground->SetCooperativeLevel(NULL, DISCL_EXCLUSIVE | DISCL_FOREGROUND), DIERR_INVALIDPARAM);
 }
 
-// SDL's game controllers start on first use without any display.
-TEST(SdlPads, StartWithoutADisplay)
+// Outside the seam the pads are SDL's game controllers, which start on first
+// use without any display.
+TEST(SdlPads, EnumerationStartsThemWithoutADisplay)
 {
-    plat::SdlPads().Attached();
+    seam::Reset();
+    plat::g_seam.active = false;
+    LPDIRECTINPUT7A input = NULL;
+    ASSERT_EQ(DirectInputCreateEx(NULL, 0x0700, IID_IDirectInput7A, (LPVOID*)&input, NULL), DI_OK);
+    auto ignore = [](LPCDIDEVICEINSTANCEA, LPVOID) -> BOOL { return DIENUM_CONTINUE; };
+    EXPECT_EQ(input->EnumDevices(DIDEVTYPE_JOYSTICK, ignore, NULL, DIEDFL_ATTACHEDONLY), DI_OK);
     EXPECT_NE(SDL_WasInit(SDL_INIT_GAMECONTROLLER), 0u) << SDL_GetError();
+    input->Release();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    seam::Reset();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The frame tick: stamp the time, run the current scene, present the frame.
 #include "app/scenes.h"
 
+#include "screens/prolog.h"
+#include "screens/title.h"
 #include "video/display.h"
 
 BYTE g_scene = SCENE_PROLOG_INIT;
@@ -15,12 +17,12 @@ struct SceneRow {
 };
 
 static const SceneRow SCENES[] = {
-    {SCENE_PROLOG_INIT, NULL, NULL},
-    {SCENE_PROLOG, NULL, NULL},
-    {SCENE_TITLE_INIT, NULL, NULL},
-    {SCENE_TITLE, NULL, NULL},
-    {SCENE_OPTION_INIT, NULL, NULL},
-    {SCENE_OPTION, NULL, NULL},
+    {SCENE_PROLOG_INIT, InitProlog, RunProlog},
+    {SCENE_PROLOG, NULL, RunProlog},
+    {SCENE_TITLE_INIT, InitTitle, RunTitle},
+    {SCENE_TITLE, NULL, RunTitle},
+    {SCENE_OPTION_INIT, InitOption, RunOption},
+    {SCENE_OPTION, NULL, RunOption},
     {SCENE_SELECT_INIT, NULL, NULL},
     {SCENE_SELECT, NULL, NULL},
     {SCENE_PLAY_INIT, NULL, NULL},

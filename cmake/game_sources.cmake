@@ -13,6 +13,9 @@ set(GAME_SOURCES
     input/key_latch.cpp
     input/key_state.cpp
     play/liquid.cpp
+    screens/option.cpp
+    screens/prolog.cpp
+    screens/title.cpp
     stage/board.cpp
     stage/board_dump.cpp
     stage/game_rand.cpp

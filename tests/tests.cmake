@@ -12,6 +12,7 @@ add_executable(game_tests
     tests/platform/dinput_test.cpp
     tests/platform/keymap_test.cpp
     tests/play/liquid_test.cpp
+    tests/screens/menu_screens_test.cpp
     tests/screens/prolog_text_test.cpp
     tests/stage/game_rand_test.cpp
     tests/stage/map_file_test.cpp

@@ -1,0 +1,113 @@
+// The prolog, title and option screens driven frame by frame with keys.
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/scenes.h"
+#include "audio/sound.h"
+#include "input/input.h"
+#include "screens/prolog.h"
+#include "screens/title.h"
+#include "seam.h"
+#include "support/game_env.h"
+#include "video/display.h"
+
+namespace {
+
+class MenuScreens : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = StartDisplay();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(InitializeSound(window));
+    }
+    void TearDown() override { ReleaseSound(); }
+    // Runs frames, 16 ms apart, until the scene is `scene` or `limit` frames passed.
+    int FramesUntil(BYTE scene, int limit)
+    {
+        for (int frame = 1; frame <= limit; frame++) {
+            seam::AdvanceTicks(16);
+            UpdateFrame(window);
+            if (g_scene == scene) {
+                return frame;
+            }
+        }
+        return -1;
+    }
+    void Press(int key, bool down) { seam::SetKeyDown(key, down); }
+    // One press: a frame with the key held, then a frame with it released.
+    void Tap(int key)
+    {
+        Press(key, true);
+        UpdateFrame(window);
+        Press(key, false);
+        UpdateFrame(window);
+    }
+    HWND window = NULL;
+};
+
+TEST_F(MenuScreens, TheFirstFrameRunsInitAndRunOfTheProlog)
+{
+    UpdateFrame(window);
+    EXPECT_EQ(g_scene, SCENE_PROLOG);
+    EXPECT_EQ(g_prologLevel, 5) << "the run function followed the init in the same frame";
+    PALETTEENTRY entries[256];
+    g_palette->GetEntries(0, 0, 256, entries);
+    EXPECT_LE(entries[200].peRed, 5) << "the prolog starts from black";
+}
+
+TEST_F(MenuScreens, ZSkipsTheProlog)
+{
+    UpdateFrame(window);
+    Press('Z', true);
+    int frames = FramesUntil(SCENE_TITLE, 60);
+    EXPECT_GT(frames, 0) << "the skip's fade-out should end the prolog";
+    EXPECT_EQ(g_prologPage, 0) << "no further pages after a skip";
+}
+
+TEST_F(MenuScreens, TheTitleReturnsToThePrologAfterThirtySecondsIdle)
+{
+    g_scene = SCENE_TITLE_INIT;
+    ASSERT_GT(FramesUntil(SCENE_TITLE, 1), 0);
+    EXPECT_EQ(FramesUntil(SCENE_PROLOG_INIT, 1800), -1) << "left before 30 s were up";
+    EXPECT_GT(FramesUntil(SCENE_PROLOG_INIT, 200), 0);
+}
+
+TEST_F(MenuScreens, TheOptionCursorNeverRestsOnTheBlankRowAndZTogglesMusic)
+{
+    g_scene = SCENE_OPTION_INIT;
+    UpdateFrame(window);
+    ASSERT_EQ(g_scene, SCENE_OPTION);
+    Tap(VK_UP);
+    EXPECT_EQ(g_optionCursor, 3) << "up from BGM goes to EXIT";
+    Tap(VK_UP);
+    EXPECT_EQ(g_optionCursor, 1) << "up from EXIT skips the blank row";
+    Tap(VK_DOWN);
+    EXPECT_EQ(g_optionCursor, 3) << "down from SE skips the blank row";
+    Tap(VK_DOWN);
+    ASSERT_EQ(g_optionCursor, 0);
+    Tap('Z');
+    EXPECT_EQ(g_bgmOn, 0);
+    Tap('Z');
+    EXPECT_EQ(g_bgmOn, 1);
+    Press('X', true);
+    UpdateFrame(window);
+    EXPECT_EQ(g_scene, SCENE_TITLE_INIT);
+}
+
+TEST_F(MenuScreens, AZHeldIntoTheTitleDoesNothingUntilReleased)
+{
+    Press('Z', true);
+    g_scene = SCENE_TITLE_INIT;
+    for (int frame = 0; frame < 20; frame++) {
+        UpdateFrame(window);
+    }
+    EXPECT_EQ(g_titleLeaving, 0);
+    Press('Z', false);
+    UpdateFrame(window);
+    Press('Z', true);
+    UpdateFrame(window);
+    EXPECT_EQ(g_titleLeaving, 1);
+}
+
+}  // namespace

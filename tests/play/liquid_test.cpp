@@ -77,6 +77,22 @@ TEST(FlowLiquid, TapFillsABasinBelowIt)
     EXPECT_EQ(DumpLevels(5, 4), Rows({"##6##", "#ooo#", "#ooo#", "#####"}));
 }
 
+TEST(FlowLiquid, LaddersAndTargetsHoldLiquidLikeEmptyCells)
+{
+    LoadMapText(WalledMap({"1010K1", "10000000", "10000000"}));
+    for (int frame = 0; frame < 60; frame++) {
+        g_board[2][0].level++;
+        FlowLiquid();
+    }
+    std::string plain = DumpLevels(5, 4);
+    LoadMapText(WalledMap({"1010K1", "10202000", "10R0R020"}));
+    for (int frame = 0; frame < 60; frame++) {
+        g_board[2][0].level++;
+        FlowLiquid();
+    }
+    EXPECT_EQ(DumpLevels(5, 4), plain);
+}
+
 // Vertical pipes in a U: the left arm starts higher, the right arm rises one
 // unit per frame, and the odd unit then swings from arm to arm.
 TEST(FlowLiquid, PipeJoinedArmsEvenOutAndTheOddUnitSwings)

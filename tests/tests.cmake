@@ -2,6 +2,8 @@
 add_executable(game_tests
     tests/support/game_env.cpp
     tests/app/main_window_test.cpp
+    tests/audio/sound_test.cpp
+    tests/audio/wave_parse_test.cpp
     tests/video/bitmap_util_test.cpp
     tests/video/display_test.cpp
     tests/video/fade_test.cpp
@@ -9,8 +11,10 @@ add_executable(game_tests
     tests/input/key_state_test.cpp
     tests/platform/bmp_reader_test.cpp
     tests/platform/ddraw_test.cpp
+    tests/platform/dsound_test.cpp
     tests/platform/dinput_test.cpp
     tests/platform/keymap_test.cpp
+    tests/platform/mixer_test.cpp
     tests/play/liquid_test.cpp
     tests/screens/menu_screens_test.cpp
     tests/screens/prolog_text_test.cpp
@@ -28,6 +32,10 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND FUZZ)
     target_include_directories(bmp_reader_fuzz PRIVATE platform/include platform/src)
     target_compile_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
     target_link_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_executable(wave_parse_fuzz tests/fuzz/wave_parse_fuzz.cpp audio/wave_resource.cpp)
+    target_include_directories(wave_parse_fuzz PRIVATE ${CMAKE_SOURCE_DIR} platform/include)
+    target_compile_options(wave_parse_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
+    target_link_options(wave_parse_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
     add_executable(stage_map_fuzz tests/fuzz/stage_map_fuzz.cpp play/liquid.cpp stage/board.cpp
         stage/items.cpp stage/map_build.cpp stage/map_reader.cpp stage/map_text.cpp stage/play_state.cpp
         stage/switches.cpp stage/tiles.cpp)

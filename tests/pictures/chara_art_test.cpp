@@ -141,3 +141,15 @@ TEST(CharaArt, StreamsLeaveThroughTheirOutlet)
         }
     }
 }
+
+// The preview draws a cell's liquid bar under its miniature, so the open cells
+// that show their liquid must let it through.
+TEST(CharaArt, OpenMiniaturesShowTheLiquidBehind)
+{
+    const Image8& chara = Generated(PICTURE_CHARA).canvas.image;
+    EXPECT_EQ(KeyPixels(chara, AtlasMember(ATLAS_PREVIEW_TILE, 0, 0)), 100);
+    for (int32_t code : {2, 34}) {
+        EXPECT_GT(KeyPixels(chara, AtlasMember(ATLAS_PREVIEW_TILE, code, 0)), 30) << "code " << code;
+    }
+    EXPECT_EQ(KeyPixels(chara, AtlasMember(ATLAS_PREVIEW_BACKGROUND, 0, 0)), 0);
+}

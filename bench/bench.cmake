@@ -7,3 +7,8 @@ target_link_libraries(video_bench PRIVATE platform benchmark::benchmark_main)
 # Speed of one liquid flow step on a busy and on an empty board.
 add_executable(liquid_bench bench/liquid_bench.cpp)
 target_link_libraries(liquid_bench PRIVATE game_core benchmark::benchmark_main)
+
+# The sound mixer with eleven voices playing.
+add_executable(audio_bench bench/audio_bench.cpp)
+target_include_directories(audio_bench PRIVATE platform/src)
+target_link_libraries(audio_bench PRIVATE platform benchmark::benchmark_main)

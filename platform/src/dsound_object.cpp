@@ -1,6 +1,7 @@
 // The DirectSound object: cooperative level, and creation and duplication of
 // static secondary buffers after checking their description and format.
 #include <cstddef>
+#include <cstring>
 
 #include "dsound_objects.h"
 #include "platform_state.h"
@@ -12,9 +13,6 @@ static const DWORD DESC1_SIZE = offsetof(DSBUFFERDESC, guid3DAlgorithm);
 
 static HRESULT CheckFormat(const WAVEFORMATEX* format)
 {
-    if (format == NULL) {
-        return DSERR_INVALIDPARAM;
-    }
     bool channelsOk = format->nChannels == 1 || format->nChannels == 2;
     bool bitsOk = format->wBitsPerSample == 8 || format->wBitsPerSample == 16;
     bool rateOk = format->nSamplesPerSec >= DSBFREQUENCY_MIN && format->nSamplesPerSec <= DSBFREQUENCY_MAX;
@@ -62,7 +60,15 @@ HRESULT STDMETHODCALLTYPE DirectSound::CreateSoundBuffer(LPCDSBUFFERDESC desc, L
     if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX) {
         return DSERR_INVALIDPARAM;
     }
-    HRESULT result = CheckFormat(desc->lpwfxFormat);
+    if (desc->lpwfxFormat == NULL) {
+        return DSERR_INVALIDPARAM;
+    }
+    // The format block may sit at any even offset of a wave resource: copy
+    // the PCM part of it rather than read it in place.
+    WAVEFORMATEX format;
+    ZeroMemory(&format, sizeof format);
+    memcpy(&format, desc->lpwfxFormat, offsetof(WAVEFORMATEX, cbSize));
+    HRESULT result = CheckFormat(&format);
     if (result != DS_OK) {
         return result;
     }
@@ -71,8 +77,8 @@ HRESULT STDMETHODCALLTYPE DirectSound::CreateSoundBuffer(LPCDSBUFFERDESC desc, L
         return forced;
     }
     auto samples = std::make_shared<SampleBlock>();
-    samples->bytes.assign(desc->dwBufferBytes, desc->lpwfxFormat->wBitsPerSample == 8 ? 0x80 : 0);
-    *out = new SoundBuffer(*desc->lpwfxFormat, std::move(samples));
+    samples->bytes.assign(desc->dwBufferBytes, format.wBitsPerSample == 8 ? 0x80 : 0);
+    *out = new SoundBuffer(format, std::move(samples));
     return DS_OK;
 }
 

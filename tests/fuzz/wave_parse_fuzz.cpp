@@ -42,10 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length)
         abort();
     }
     if (wanted & 1) {
-        volatile WORD tag = format->wFormatTag;
-        volatile WORD bits = format->wBitsPerSample;
+        // The block may be at any even offset, as DirectSound copies it.
+        WAVEFORMATEX copy;
+        memcpy(&copy, format, 14);
+        volatile WORD tag = copy.wFormatTag;
         (void)tag;
-        (void)bits;
     }
     return 0;
 }

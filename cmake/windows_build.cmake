@@ -14,8 +14,11 @@ set(RESOURCE_LINES "")
 foreach(name BACKIMG CHARA FRAME PROLOG SCORE STAGE STRINGS TITLE)
     string(APPEND RESOURCE_LINES "${name} BITMAP \"${PICTURE_DIR}/${name}.bmp\"\n")
 endforeach()
+# Wave names are written in lower case, which the resource compiler stores in
+# upper case: CURSOR in upper case is one of its keywords.
 foreach(name CSWITCH PSWITCH VALVE CURSOR CLEAR CROAK GAME1 GAME2 TITLE STAGE SCORE PROLOG)
-    string(APPEND RESOURCE_LINES "${name} WAVE \"${HOST_BUILD_DIR}/sounds/${name}.wav\"\n")
+    string(TOLOWER ${name} lowerName)
+    string(APPEND RESOURCE_LINES "${lowerName} WAVE \"${HOST_BUILD_DIR}/sounds/${name}.wav\"\n")
 endforeach()
 file(WRITE ${RESOURCE_SCRIPT} "${RESOURCE_LINES}")
 

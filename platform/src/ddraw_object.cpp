@@ -24,10 +24,7 @@ ULONG STDMETHODCALLTYPE DirectDraw::Release()
 
 HRESULT STDMETHODCALLTYPE DirectDraw::SetCooperativeLevel(HWND window, DWORD flags)
 {
-    HRESULT forced = ForcedResult("SetCooperativeLevel");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("SetCooperativeLevel");
     if (window == NULL && (flags & DDSCL_EXCLUSIVE)) {
         return DDERR_INVALIDPARAMS;
     }
@@ -36,10 +33,7 @@ HRESULT STDMETHODCALLTYPE DirectDraw::SetCooperativeLevel(HWND window, DWORD fla
 
 HRESULT STDMETHODCALLTYPE DirectDraw::SetDisplayMode(DWORD width, DWORD height, DWORD bpp, DWORD, DWORD)
 {
-    HRESULT forced = ForcedResult("SetDisplayMode");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("SetDisplayMode");
     if (width != MODE_WIDTH || height != MODE_HEIGHT || bpp != MODE_BPP) {
         return DDERR_INVALIDMODE;
     }
@@ -56,10 +50,7 @@ HRESULT STDMETHODCALLTYPE DirectDraw::CreateSurface(LPDDSURFACEDESC2 desc, LPDIR
     if (desc == NULL || out == NULL || (desc->dwFlags & DDSD_CAPS) == 0) {
         return DDERR_INVALIDPARAMS;
     }
-    HRESULT forced = ForcedResult("CreateSurface");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("CreateSurface");
     DWORD caps = desc->ddsCaps.dwCaps;
     if (caps & DDSCAPS_PRIMARYSURFACE) {
         if (modeWidth_ == 0) {
@@ -86,10 +77,7 @@ HRESULT STDMETHODCALLTYPE DirectDraw::CreatePalette(DWORD flags, LPPALETTEENTRY 
     if (entries == NULL || out == NULL || (flags & DDPCAPS_8BIT) == 0) {
         return DDERR_INVALIDPARAMS;
     }
-    HRESULT forced = ForcedResult("CreatePalette");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("CreatePalette");
     *out = new Palette(entries);
     return DD_OK;
 }
@@ -101,10 +89,7 @@ HRESULT WINAPI DirectDrawCreateEx(GUID*, LPVOID* out, REFIID iid, IUnknown*)
     if (out == NULL || memcmp(&iid, &IID_IDirectDraw7, sizeof iid) != 0) {
         return DDERR_INVALIDPARAMS;
     }
-    HRESULT forced = plat::ForcedResult("DirectDrawCreateEx");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("DirectDrawCreateEx");
     *out = static_cast<IDirectDraw7*>(new plat::DirectDraw());
     return DD_OK;
 }

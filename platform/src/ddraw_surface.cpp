@@ -131,10 +131,7 @@ HRESULT STDMETHODCALLTYPE Surface::Flip(LPDIRECTDRAWSURFACE7, DWORD)
     if (lost_ || back_->lost_) {
         return DDERR_SURFACELOST;
     }
-    HRESULT forced = ForcedResult("Flip");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("Flip");
     if (!DisplayFrameSlotReady()) {
         return DDERR_WASSTILLDRAWING;
     }
@@ -149,10 +146,7 @@ HRESULT STDMETHODCALLTYPE Surface::GetAttachedSurface(LPDDSCAPS2 caps, LPDIRECTD
     if (caps == NULL || out == NULL) {
         return DDERR_INVALIDPARAMS;
     }
-    HRESULT forced = ForcedResult("GetAttachedSurface");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("GetAttachedSurface");
     if ((caps->dwCaps & DDSCAPS_BACKBUFFER) == 0 || back_ == nullptr) {
         return DDERR_NOTFOUND;
     }
@@ -169,10 +163,7 @@ HRESULT STDMETHODCALLTYPE Surface::GetDC(HDC* dc)
     if (usable != DD_OK) {
         return usable == DDERR_SURFACEBUSY && dc_ != NULL ? DDERR_DCALREADYCREATED : usable;
     }
-    HRESULT forced = ForcedResult("GetDC");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("GetDC");
     dc_ = CreateSurfaceDc(this);
     *dc = dc_;
     return DD_OK;
@@ -215,10 +206,7 @@ HRESULT STDMETHODCALLTYPE Surface::Lock(LPRECT rect, LPDDSURFACEDESC2 desc, DWOR
     if (usable != DD_OK) {
         return usable;
     }
-    HRESULT forced = ForcedResult("Lock");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("Lock");
     GetSurfaceDesc(desc);
     desc->dwFlags |= DDSD_LPSURFACE;
     desc->lpSurface = Pixels();
@@ -239,10 +227,7 @@ HRESULT STDMETHODCALLTYPE Surface::Unlock(LPRECT)
 // until the game reloads it.
 HRESULT STDMETHODCALLTYPE Surface::Restore()
 {
-    HRESULT forced = ForcedResult("Restore");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("Restore");
     if (lost_) {
         std::fill(memory_.begin(), memory_.end(), 0);
         lost_ = false;
@@ -267,10 +252,7 @@ HRESULT STDMETHODCALLTYPE Surface::SetColorKey(DWORD flags, LPDDCOLORKEY key)
 
 HRESULT STDMETHODCALLTYPE Surface::SetPalette(LPDIRECTDRAWPALETTE palette)
 {
-    HRESULT forced = ForcedResult("SetPalette");
-    if (forced != DD_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("SetPalette");
     Palette* next = static_cast<Palette*>(palette);
     if (next != nullptr) {
         next->AddRef();

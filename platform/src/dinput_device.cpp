@@ -86,10 +86,7 @@ HRESULT STDMETHODCALLTYPE JoystickDevice::GetCapabilities(LPDIDEVCAPS caps)
     if (caps == NULL || caps->dwSize != sizeof(DIDEVCAPS)) {
         return DIERR_INVALIDPARAM;
     }
-    HRESULT forced = ForcedResult("GetCapabilities");
-    if (forced != DI_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("GetCapabilities");
     memset(caps, 0, sizeof *caps);
     caps->dwSize = sizeof *caps;
     caps->dwFlags = DIDC_ATTACHED | DIDC_POLLEDDEVICE;
@@ -214,10 +211,7 @@ HRESULT STDMETHODCALLTYPE JoystickDevice::SetDataFormat(LPCDIDATAFORMAT format)
     if (acquired_) {
         return DIERR_ACQUIRED;
     }
-    HRESULT forced = ForcedResult("SetDataFormat");
-    if (forced != DI_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("SetDataFormat");
     if (format->dwDataSize != sizeof(DIJOYSTATE) || (format->dwFlags & DIDF_ABSAXIS) == 0) {
         return DIERR_UNSUPPORTED;
     }
@@ -235,10 +229,7 @@ HRESULT STDMETHODCALLTYPE JoystickDevice::SetCooperativeLevel(HWND window, DWORD
     if (acquired_) {
         return DIERR_ACQUIRED;
     }
-    HRESULT forced = ForcedResult("IDirectInputDevice2A::SetCooperativeLevel");
-    if (forced != DI_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectInputDevice2A::SetCooperativeLevel");
     foregroundOnly_ = (flags & DISCL_FOREGROUND) != 0;
     return DI_OK;
 }

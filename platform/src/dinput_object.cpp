@@ -68,10 +68,7 @@ HRESULT STDMETHODCALLTYPE DirectInput::EnumDevices(DWORD deviceType, LPDIENUMDEV
     if (callback == NULL) {
         return DIERR_INVALIDPARAM;
     }
-    HRESULT forced = ForcedResult("EnumDevices");
-    if (forced != DI_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("EnumDevices");
     if ((deviceType & 0xFF) != DIDEVTYPE_JOYSTICK && deviceType != 0) {
         return DI_OK;
     }
@@ -93,10 +90,7 @@ HRESULT STDMETHODCALLTYPE DirectInput::CreateDeviceEx(REFGUID instance, REFIID i
     if (!SameGuid(iid, IID_IDirectInputDevice2A)) {
         return DIERR_NOINTERFACE;
     }
-    HRESULT forced = ForcedResult("CreateDeviceEx");
-    if (forced != DI_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("CreateDeviceEx");
     Uint32 pad;
     if (!PadOfInstanceGuid(instance, &pad)) {
         return DIERR_NOTFOUND;
@@ -122,10 +116,7 @@ HRESULT WINAPI DirectInputCreateEx(HINSTANCE, DWORD version, REFIID iid, LPVOID*
     if (version > plat::HIGHEST_VERSION) {
         return DIERR_BETADIRECTINPUTVERSION;
     }
-    HRESULT forced = plat::ForcedResult("DirectInputCreateEx");
-    if (forced != DI_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("DirectInputCreateEx");
     *out = static_cast<IDirectInput7A*>(new plat::DirectInput(plat::ActivePads()));
     return DI_OK;
 }

@@ -58,10 +58,7 @@ HRESULT STDMETHODCALLTYPE SoundBuffer::GetStatus(LPDWORD status)
     if (status == NULL) {
         return DSERR_INVALIDPARAM;
     }
-    HRESULT forced = ForcedResult("IDirectSoundBuffer::GetStatus");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSoundBuffer::GetStatus");
     SoundLock lock;
     *status = (voice_.playing ? DSBSTATUS_PLAYING : 0) | (voice_.playing && voice_.looping ? DSBSTATUS_LOOPING : 0) |
               (lost_ ? DSBSTATUS_BUFFERLOST : 0);
@@ -77,10 +74,7 @@ HRESULT STDMETHODCALLTYPE SoundBuffer::Lock(DWORD offset, DWORD bytes, LPVOID* a
     if (lost_) {
         return DSERR_BUFFERLOST;
     }
-    HRESULT forced = ForcedResult("IDirectSoundBuffer::Lock");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSoundBuffer::Lock");
     if (flags & DSBLOCK_FROMWRITECURSOR) {
         offset = PlayPosition();
     }
@@ -136,10 +130,7 @@ HRESULT STDMETHODCALLTYPE SoundBuffer::Play(DWORD reserved1, DWORD, DWORD flags)
     if (lost_) {
         return DSERR_BUFFERLOST;
     }
-    HRESULT forced = ForcedResult("IDirectSoundBuffer::Play");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSoundBuffer::Play");
     SoundLock lock;
     voice_.looping = (flags & DSBPLAY_LOOPING) != 0;
     if (!voice_.playing) {
@@ -172,10 +163,7 @@ HRESULT STDMETHODCALLTYPE SoundBuffer::Stop()
 
 HRESULT STDMETHODCALLTYPE SoundBuffer::Restore()
 {
-    HRESULT forced = ForcedResult("IDirectSoundBuffer::Restore");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSoundBuffer::Restore");
     lost_ = false;
     return DS_OK;
 }

@@ -34,10 +34,7 @@ ULONG STDMETHODCALLTYPE DirectSound::Release()
 
 HRESULT STDMETHODCALLTYPE DirectSound::SetCooperativeLevel(HWND window, DWORD level)
 {
-    HRESULT forced = ForcedResult("IDirectSound::SetCooperativeLevel");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSound::SetCooperativeLevel");
     if (window == NULL || level < DSSCL_NORMAL || level > DSSCL_WRITEPRIMARY) {
         return DSERR_INVALIDPARAM;
     }
@@ -72,10 +69,7 @@ HRESULT STDMETHODCALLTYPE DirectSound::CreateSoundBuffer(LPCDSBUFFERDESC desc, L
     if (result != DS_OK) {
         return result;
     }
-    HRESULT forced = ForcedResult("IDirectSound::CreateSoundBuffer");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSound::CreateSoundBuffer");
     auto samples = std::make_shared<SampleBlock>();
     samples->bytes.assign(desc->dwBufferBytes, format.wBitsPerSample == 8 ? 0x80 : 0);
     *out = new SoundBuffer(format, std::move(samples));
@@ -89,10 +83,7 @@ HRESULT STDMETHODCALLTYPE DirectSound::DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER 
         return DSERR_INVALIDPARAM;
     }
     *duplicate = NULL;
-    HRESULT forced = ForcedResult("IDirectSound::DuplicateSoundBuffer");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("IDirectSound::DuplicateSoundBuffer");
     *duplicate = static_cast<SoundBuffer*>(original)->Duplicate();
     return DS_OK;
 }
@@ -108,10 +99,7 @@ HRESULT WINAPI DirectSoundCreate(LPCGUID device, LPDIRECTSOUND* out, LPUNKNOWN o
     if (outer != NULL) {
         return DSERR_NOAGGREGATION;
     }
-    HRESULT forced = plat::ForcedResult("DirectSoundCreate");
-    if (forced != DS_OK) {
-        return forced;
-    }
+    RETURN_IF_FORCED("DirectSoundCreate");
     if (device != NULL) {
         return DSERR_NODRIVER;
     }

@@ -42,4 +42,13 @@ HRESULT ForcedResult(const char* call);
 
 }  // namespace plat
 
+// Ends the calling function with the result the seam forces on this call, if any.
+#define RETURN_IF_FORCED(call)                           \
+    do {                                                 \
+        HRESULT forcedResult = plat::ForcedResult(call); \
+        if (forcedResult != S_OK) {                      \
+            return forcedResult;                         \
+        }                                                \
+    } while (0)
+
 #endif

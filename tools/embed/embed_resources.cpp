@@ -21,13 +21,19 @@ static bool ReadFile(const char* path, std::vector<unsigned char>& bytes)
     return true;
 }
 
+// The bytes as a string literal in octal escapes: it compiles far faster
+// than a list of numbers. The literal's closing zero is not counted.
 static void WriteArray(FILE* out, int index, const std::vector<unsigned char>& bytes, size_t from)
 {
-    fprintf(out, "static const unsigned char DATA_%d[] = {", index);
+    fprintf(out, "static const unsigned char DATA_%d[] =\n\"", index);
     for (size_t i = from; i < bytes.size(); i++) {
-        fprintf(out, "%s%u,", (i - from) % 24 == 0 ? "\n" : "", bytes[i]);
+        if ((i - from) % 32 == 31) {
+            fprintf(out, "\\%03o\"\n\"", bytes[i]);
+        } else {
+            fprintf(out, "\\%03o", bytes[i]);
+        }
     }
-    fprintf(out, "0};\n");
+    fprintf(out, "\";\n");
 }
 
 int main(int argc, char** argv)

@@ -5,6 +5,7 @@
 #include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
+#include "input/joystick.h"
 #include "screens/prolog.h"
 #include "screens/title.h"
 #include "seam.h"
@@ -33,6 +34,13 @@ protected:
             }
         }
         return -1;
+    }
+    void RunFrames(int count)
+    {
+        for (int frame = 0; frame < count; frame++) {
+            seam::AdvanceTicks(16);
+            UpdateFrame(window);
+        }
     }
     void Press(int key, bool down) { seam::SetKeyDown(key, down); }
     // One press: a frame with the key held, then a frame with it released.
@@ -108,6 +116,41 @@ TEST_F(MenuScreens, AZHeldIntoTheTitleDoesNothingUntilReleased)
     Press('Z', true);
     UpdateFrame(window);
     EXPECT_EQ(g_titleLeaving, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A player with only a pad: the d-pad and the A button walk the prolog, the
+// title and the option screen.
+TEST_F(MenuScreens, ThePadAloneDrivesEveryMenuScreen)
+{
+    seam::AttachJoystick();
+    ASSERT_EQ(InitJoystick(window, GetModuleHandleA(NULL)), DI_OK);
+    g_joystick->Acquire();
+    g_useJoystick = 1;
+    auto tap = [&](SDL_GameControllerButton button) {
+        seam::SetJoystickButton(0, button, true);
+        UpdateFrame(window);
+        seam::SetJoystickButton(0, button, false);
+        UpdateFrame(window);
+    };
+    UpdateFrame(window);
+    seam::SetJoystickButton(0, SDL_CONTROLLER_BUTTON_A, true);
+    ASSERT_GT(FramesUntil(SCENE_TITLE, 60), 0) << "A skips the prolog";
+    seam::SetJoystickButton(0, SDL_CONTROLLER_BUTTON_A, false);
+    RunFrames(20);
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    EXPECT_EQ(g_titleCursor, 1);
+    tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(g_scene, SCENE_OPTION);
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(g_seOn, 0) << "A on SE switched effects off";
+    seam::SetJoystickButton(0, SDL_CONTROLLER_BUTTON_B, true);
+    UpdateFrame(window);
+    EXPECT_EQ(g_scene, SCENE_TITLE_INIT) << "B leaves the option screen";
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The frame tick: stamp the time, run the current scene, present the frame.
 #include "app/scenes.h"
 
+#include "play/play_screen.h"
 #include "screens/prolog.h"
 #include "screens/title.h"
+#include "stage/stage_start.h"
 #include "video/display.h"
 
 BYTE g_scene = SCENE_PROLOG_INIT;
@@ -25,9 +27,9 @@ static const SceneRow SCENES[] = {
     {SCENE_OPTION, NULL, RunOption},
     {SCENE_SELECT_INIT, NULL, NULL},
     {SCENE_SELECT, NULL, NULL},
-    {SCENE_PLAY_INIT, NULL, NULL},
-    {SCENE_PLAY, NULL, NULL},
-    {SCENE_PLAY_CLEAR, NULL, NULL},
+    {SCENE_PLAY_INIT, StartStage, RunPlay},
+    {SCENE_PLAY, NULL, RunPlay},
+    {SCENE_PLAY_CLEAR, NULL, RunStageClear},
     {SCENE_RESULT_INIT, NULL, NULL},
     {SCENE_RESULT, NULL, NULL},
 };

@@ -12,7 +12,12 @@ set(GAME_SOURCES
     input/joystick_read.cpp
     input/key_latch.cpp
     input/key_state.cpp
+    play/board_draw.cpp
+    play/frog.cpp
+    play/item_rules.cpp
     play/liquid.cpp
+    play/play_screen.cpp
+    play/stage_clear.cpp
     screens/option.cpp
     screens/prolog.cpp
     screens/title.cpp
@@ -25,6 +30,7 @@ set(GAME_SOURCES
     stage/map_reader.cpp
     stage/map_text.cpp
     stage/play_state.cpp
+    stage/stage_start.cpp
     stage/switches.cpp
     stage/tiles.cpp
     video/atlas_rects.cpp

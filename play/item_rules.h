@@ -1,0 +1,14 @@
+// The items on the board: falling, floating, pushing, melting, rolling, and
+// the test that every target is covered.
+#ifndef PLAY_ITEM_RULES_H
+#define PLAY_ITEM_RULES_H
+
+#include <windows.h>
+
+// 1 when the two rectangles overlap; rectangles that only touch do not.
+int RectsOverlap(const RECT* a, const RECT* b);
+
+// One pass over every item; may clear the stage and set the clear scene.
+void UpdateItems(void);
+
+#endif

@@ -1,0 +1,6 @@
+// The stage-clear sequence (being written).
+#include "play/play_screen.h"
+
+void RunStageClear(void)
+{
+}

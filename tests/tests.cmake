@@ -15,9 +15,15 @@ add_executable(game_tests
     tests/platform/dinput_test.cpp
     tests/platform/keymap_test.cpp
     tests/platform/mixer_test.cpp
+    tests/play/board_draw_test.cpp
+    tests/play/frog_test.cpp
+    tests/play/item_rules_test.cpp
     tests/play/liquid_test.cpp
+    tests/play/play_screen_test.cpp
     tests/screens/menu_screens_test.cpp
     tests/screens/prolog_text_test.cpp
+    tests/screens/score_file_test.cpp
+    tests/screens/stage_select_test.cpp
     tests/stage/game_rand_test.cpp
     tests/stage/map_file_test.cpp
     tests/stage/map_loading.cpp

@@ -27,8 +27,10 @@ add_executable(game_tests
     tests/stage/game_rand_test.cpp
     tests/stage/map_file_test.cpp
     tests/stage/map_loading.cpp
-    tests/stage/map_reader_test.cpp)
-target_include_directories(game_tests PRIVATE tests platform/src platform/seam)
+    tests/stage/map_reader_test.cpp
+    tests/tools/sim_script_test.cpp
+    tools/sim/sim_script.cpp)
+target_include_directories(game_tests PRIVATE tests platform/src platform/seam tools/sim)
 target_link_libraries(game_tests PRIVATE game_core platform game_resources GTest::gtest_main)
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)
 

@@ -1,0 +1,29 @@
+// Plays a map through the game's own frame tick on the headless platform.
+#ifndef TOOLS_SIM_SIM_RUN_H
+#define TOOLS_SIM_SIM_RUN_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "sim_script.h"
+
+struct SimOptions {
+    std::string mapText;
+    std::vector<ScriptStep> steps;
+    int every = 1;              // print every Nth frame's state
+    std::string pngFolder;      // also save each printed frame's picture
+    bool untilClear = false;    // stop once the clear sequence begins
+};
+
+struct SimResult {
+    int frames = 0;
+    bool cleared = false;
+    unsigned clearTime = 0;     // the play clock when the stage was cleared
+};
+
+// Runs the script and writes one JSON line per printed frame to `out`.
+// Returns false with a message in `error` when the game could not start.
+bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std::string& error);
+
+#endif

@@ -28,6 +28,7 @@ add_executable(game_tests
     tests/stage/map_file_test.cpp
     tests/stage/map_loading.cpp
     tests/stage/map_reader_test.cpp
+    tests/stage/stage_start_test.cpp
     tests/tools/sim_script_test.cpp
     tools/sim/sim_script.cpp)
 target_include_directories(game_tests PRIVATE tests platform/src platform/seam tools/sim)

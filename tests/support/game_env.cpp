@@ -67,6 +67,23 @@ bool HasDebugLine(const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+bool SoundPlaying(int id)
+{
+    for (int i = 0; i < SOUND_COUNT; i++) {
+        if (SOUND_TABLE[i].id != id || g_sounds[i] == NULL) {
+            continue;
+        }
+        for (int v = 0; v < g_sounds[i]->voiceCount; v++) {
+            DWORD status = 0;
+            g_sounds[i]->voices[v]->GetStatus(&status);
+            if (status & DSBSTATUS_PLAYING) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 ScratchFolder::ScratchFolder()
 {
     char here[4096];

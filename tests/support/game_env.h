@@ -15,6 +15,9 @@ HWND StartDisplay();
 // True when a debug line equal to `line` was written.
 bool HasDebugLine(const std::string& line);
 
+// True while some voice of sound `id` is playing.
+bool SoundPlaying(int id);
+
 // Runs the test in a new empty folder, and goes back afterwards.
 class ScratchFolder {
 public:

@@ -13,6 +13,7 @@ add_executable(game_tests
     tests/platform/ddraw_test.cpp
     tests/platform/dsound_test.cpp
     tests/platform/dinput_test.cpp
+    tests/platform/key_recorder_test.cpp
     tests/platform/keymap_test.cpp
     tests/platform/mixer_test.cpp
     tests/play/board_draw_test.cpp
@@ -65,3 +66,4 @@ if(XVFB)
              COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/screenshots.sh ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/screenshots)
     set_tests_properties(picture_screenshots PROPERTIES RUN_SERIAL TRUE)
 endif()
+include(tests/replays/replays.cmake)

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "key_recorder.h"
 #include "platform_state.h"
 #include "seam_state.h"
 
@@ -218,6 +219,7 @@ void DisplayPresent(const BYTE* indices, int pitch, int width, int height, const
     static const PALETTEENTRY BLACK[256] = {};
     const PALETTEENTRY* colours = palette != nullptr ? palette : BLACK;
     RecordFrame(indices, pitch, width, height, colours);
+    RecordHeldKeys(colours);
     if (g_renderer == NULL || g_texture == NULL || width != g_pictureWidth || height != g_pictureHeight) {
         return;
     }

@@ -10,6 +10,8 @@ namespace plat {
 int VirtualKeyOf(SDL_Scancode scancode);
 // The SDL scancode of a virtual-key code, or SDL_SCANCODE_UNKNOWN.
 SDL_Scancode ScancodeOf(int virtualKey);
+// Whether the key is held now (the injected state under the test seam).
+bool KeyIsDown(int virtualKey);
 
 }  // namespace plat
 

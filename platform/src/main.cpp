@@ -6,13 +6,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "key_recorder.h"
 #include "platform_state.h"
 
 static const char USAGE[] =
     "usage: %s [--window] [--scale N] [--debug]\n"
     "  --window   start in a window instead of full screen (Alt+Enter toggles)\n"
     "  --scale N  window size as a whole multiple of 640 x 480\n"
-    "  --debug    write the game's debug lines to stderr\n";
+    "  --debug    write the game's debug lines to stderr\n"
+    "  --record FILE  write the game keys held in every frame to FILE as an input script\n";
 
 static bool ParseOptions(int argc, char** argv)
 {
@@ -21,6 +23,11 @@ static bool ParseOptions(int argc, char** argv)
             plat::g_options.windowed = true;
         } else if (strcmp(argv[i], "--debug") == 0) {
             plat::g_options.debug = true;
+        } else if (strcmp(argv[i], "--record") == 0 && i + 1 < argc) {
+            if (!plat::OpenKeyRecord(argv[++i])) {
+                fprintf(stderr, "Cannot write the key record %s\n", argv[i]);
+                return false;
+            }
         } else if (strcmp(argv[i], "--scale") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
             plat::g_options.scale = atoi(argv[++i]);
         } else {
@@ -42,6 +49,7 @@ int main(int argc, char** argv)
     }
     char noCommandLine[] = "";
     int code = WinMain(GetModuleHandleA(NULL), NULL, noCommandLine, SW_SHOWDEFAULT);
+    plat::CloseKeyRecord();
     SDL_Quit();
     return code;
 }

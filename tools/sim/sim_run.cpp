@@ -21,7 +21,6 @@
 #include "video/draw.h"
 
 static const DWORD FIRST_TICK = 60000;
-static const int SCRIPT_KEYS[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, 'Z', 'X', 'C'};
 
 namespace {
 
@@ -81,12 +80,12 @@ bool StartGame(HWND& window, std::string& error)
 
 void HoldKeys(const std::vector<int>& held)
 {
-    for (int key : SCRIPT_KEYS) {
+    for (const ScriptLetter& entry : SCRIPT_LETTERS) {
         bool down = false;
-        for (int h : held) {
-            down = down || h == key;
+        for (int key : held) {
+            down = down || key == entry.key;
         }
-        seam::SetKeyDown(key, down);
+        seam::SetKeyDown(entry.key, down);
     }
 }
 

@@ -1,42 +1,7 @@
-// Reading and writing the simulator's input scripts.
+// Reading the simulator's input scripts.
 #include "sim_script.h"
 
-#include <windows.h>
-
 #include <sstream>
-
-struct ScriptLetter {
-    char letter;
-    int key;
-};
-
-static const ScriptLetter LETTERS[] = {
-    {'L', VK_LEFT}, {'R', VK_RIGHT}, {'U', VK_UP}, {'D', VK_DOWN}, {'Z', 'Z'}, {'X', 'X'}, {'C', 'C'},
-};
-
-int ScriptKey(char letter)
-{
-    for (const ScriptLetter& entry : LETTERS) {
-        if (entry.letter == letter) {
-            return entry.key;
-        }
-    }
-    return 0;
-}
-
-std::string ScriptKeys(const std::vector<int>& keys)
-{
-    std::string letters;
-    for (const ScriptLetter& entry : LETTERS) {
-        for (int key : keys) {
-            if (key == entry.key) {
-                letters += entry.letter;
-                break;
-            }
-        }
-    }
-    return letters.empty() ? "-" : letters;
-}
 
 static bool ParseKeys(const std::string& word, std::vector<int>& keys)
 {

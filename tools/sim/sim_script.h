@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "script_keys.h"
+
 struct ScriptStep {
     std::vector<int> keys;   // virtual-key codes held
     int frames;
@@ -14,10 +16,5 @@ struct ScriptStep {
 // Parses a whole script; blank lines and lines starting with '#' are skipped.
 // On a bad line returns false with "line N: reason" in `error`.
 bool ParseScript(const std::string& text, std::vector<ScriptStep>& steps, std::string& error);
-
-// The virtual-key code of a script letter, or 0.
-int ScriptKey(char letter);
-// The script letters of the held keys, or "-".
-std::string ScriptKeys(const std::vector<int>& keys);
 
 #endif

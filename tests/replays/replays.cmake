@@ -1,0 +1,8 @@
+# Every shipped map has a replay that clears it with its recorded time.
+file(GLOB SHIPPED_STAGE_MAPS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/map/map*.map)
+foreach(map ${SHIPPED_STAGE_MAPS})
+    get_filename_component(stage ${map} NAME_WE)
+    add_test(NAME replay_${stage}
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/replays/check_replay.sh $<TARGET_FILE:sim> ${map}
+                     ${CMAKE_SOURCE_DIR}/tests/replays/${stage}.txt)
+endforeach()

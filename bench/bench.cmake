@@ -12,3 +12,8 @@ target_link_libraries(liquid_bench PRIVATE game_core benchmark::benchmark_main)
 add_executable(audio_bench bench/audio_bench.cpp)
 target_include_directories(audio_bench PRIVATE platform/src)
 target_link_libraries(audio_bench PRIVATE platform benchmark::benchmark_main)
+
+# The play rules and a whole play-scene frame on a busy board.
+add_executable(play_bench bench/play_bench.cpp)
+target_include_directories(play_bench PRIVATE platform/seam)
+target_link_libraries(play_bench PRIVATE game_core platform game_resources benchmark::benchmark_main)

@@ -98,6 +98,35 @@ void SavePicture(const std::string& folder, int frame)
 
 }  // namespace
 
+// One UpdateFrame per script frame, until the script ends, the stage is
+// cleared (with --until-clear) or the observer says stop.
+static void PlayFrames(const SimOptions& options, HWND window, FILE* out, SimResult& result)
+{
+    int frame = 0;
+    for (const ScriptStep& step : options.steps) {
+        HoldKeys(step.keys);
+        for (int i = 0; i < step.frames; i++, frame++) {
+            seam::SetTicks(FIRST_TICK + (DWORD)((long long)frame * 1000 / 60));
+            UpdateFrame(window);
+            result.frames = frame + 1;
+            if (frame % options.every == 0) {
+                fprintf(out, "%s\n", StateJson(frame).c_str());
+                if (!options.pngFolder.empty()) {
+                    SavePicture(options.pngFolder, frame);
+                }
+            }
+            if (options.afterFrame && !options.afterFrame(frame)) {
+                return;
+            }
+            if (options.untilClear && g_scene == SCENE_PLAY_CLEAR) {
+                result.cleared = true;
+                result.clearTime = g_playTime;
+                return;
+            }
+        }
+    }
+}
+
 bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std::string& error)
 {
     RunFolder folder(options.mapText);
@@ -106,29 +135,11 @@ bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std:
         error = "could not make a scratch folder";
         return false;
     }
-    if (!StartGame(window, error)) {
-        return false;
+    bool started = StartGame(window, error);
+    if (started) {
+        PlayFrames(options, window, out, result);
     }
-    int frame = 0;
-    for (const ScriptStep& step : options.steps) {
-        HoldKeys(step.keys);
-        for (int i = 0; i < step.frames && !result.cleared; i++, frame++) {
-            seam::SetTicks(FIRST_TICK + (DWORD)((long long)frame * 1000 / 60));
-            UpdateFrame(window);
-            if (frame % options.every == 0) {
-                fprintf(out, "%s\n", StateJson(frame).c_str());
-                if (!options.pngFolder.empty()) {
-                    SavePicture(options.pngFolder, frame);
-                }
-            }
-            if (options.untilClear && g_scene == SCENE_PLAY_CLEAR) {
-                result.cleared = true;
-                result.clearTime = g_playTime;
-            }
-        }
-    }
-    result.frames = frame;
     ReleaseAllObjects();
     ReleaseSound();
-    return true;
+    return started;
 }

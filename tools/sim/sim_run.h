@@ -3,6 +3,7 @@
 #define TOOLS_SIM_SIM_RUN_H
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct SimOptions {
     int every = 1;              // print every Nth frame's state
     std::string pngFolder;      // also save each printed frame's picture
     bool untilClear = false;    // stop once the clear sequence begins
+    // Called after every frame; returning false stops the run.
+    std::function<bool(int frame)> afterFrame;
 };
 
 struct SimResult {

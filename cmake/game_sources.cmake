@@ -14,6 +14,9 @@ set(GAME_SOURCES
     input/key_state.cpp
     play/board_draw.cpp
     play/frog.cpp
+    play/frog_motion.cpp
+    play/frog_probe.cpp
+    play/frog_switches.cpp
     play/item_rules.cpp
     play/liquid.cpp
     play/play_screen.cpp

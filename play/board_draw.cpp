@@ -222,6 +222,13 @@ static RECT TilePicture(const Cell* cell)
     return AtlasRect(ATLAS_TILE, cell->tile, cell->frame);
 }
 
+// Tile codes the table does not list (a damaged map) have no picture: such a
+// cell is left undrawn rather than ending the board drawing every frame.
+static int HasPicture(const Cell* cell)
+{
+    return cell->tile >= 0 && cell->tile < TILE_CODES;
+}
+
 static int DrawCell(int x, int y)
 {
     Cell* cell = &g_board[x][y];
@@ -232,7 +239,7 @@ static int DrawCell(int x, int y)
     }
     StepPlate(cell);
     StepAnimation(cell);
-    return Draw(sx, sy, TilePicture(cell));
+    return !HasPicture(cell) || Draw(sx, sy, TilePicture(cell));
 }
 
 // A rolling item cycles its pictures; a resting one shows whether it covers
@@ -265,6 +272,10 @@ static void DrawItems(void)
 {
     for (int i = 0; i < g_itemCount && i < MAX_ITEMS; i++) {
         Item* item = &g_items[i];
+        // Item codes beyond the five kinds (a damaged map) have no picture.
+        if (item->type < ITEM_CRATE || item->type > ITEM_STAR) {
+            continue;
+        }
         ChooseItemPicture(item);
         if (item->life != 0 && !Draw(item->x + BOARD_SCREEN_X, item->y + BOARD_SCREEN_Y, item->src)) {
             return;

@@ -26,7 +26,7 @@ const TileInfo g_tileInfo[TILE_CODES] = {
     SOLID, SOLID, SOLID, SOLID,                       // 13..16 walls
     SWITCH,                                           // 17 wheel
     SOLID, SOLID, SOLID, SOLID,                       // 18..21
-    {KIND_DEVICE, 1, 0, 20, 4, 2, 2, PARAM_RUN_SWITCH},  // 22 porthole
+    {KIND_DEVICE, 1, 0, 20, 4, 2, 1, PARAM_RUN_SWITCH},  // 22 porthole
     BELT(PARAM_DIRECTION),                            // 23 belt left end
     BELT(PARAM_BELT_DIR_SWITCH),                      // 24 belt left
     BELT(PARAM_BELT_DIR_SWITCH),                      // 25 belt right

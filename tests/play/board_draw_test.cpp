@@ -283,7 +283,9 @@ TEST_F(BoardDraw, ItemsShowTheirPictureRowsAndGoneOnesAreNotDrawn)
 
 TEST_F(BoardDraw, AFailedBlitEndsTheBoardAndAFailedItemOnlyTheItems)
 {
-    LoadMapText(WalledMap({"", "100010/010K110P010X010X0"}));
+    LoadMapText(WalledMap({"", "1000101010K110P010X010X0"}));
+    g_board[3][1].frameCount = 200;  // frames running far outside the atlas
+    g_board[3][1].frame = 99;
     g_board[7][1].switchOn = 1;
     g_items[1].onTarget = 1;
     DrawAt(101);
@@ -291,12 +293,23 @@ TEST_F(BoardDraw, AFailedBlitEndsTheBoardAndAFailedItemOnlyTheItems)
     EXPECT_EQ(g_board[5][1].level, 0) << "the tap after it did not pour";
     EXPECT_EQ(g_board[7][1].switchOn, 1) << "nor the plate take its press";
     EXPECT_EQ(ShownCell(9, 1), Blank()) << "no items";
-    g_board[3][1].tile = TILE_WALL;
+    g_board[3][1].frameCount = 1;
     g_items[0].y = -24;
     DrawAt(202);
     EXPECT_EQ(g_board[5][1].level, 1);
     EXPECT_EQ(g_items[1].src.top, 96) << "the item loop ended at the item above the screen";
     EXPECT_EQ(ShownCell(11, 1), Blank());
+}
+
+// A damaged map: a tile code below "0" and an item code past the five kinds
+// have no picture; they are left undrawn and the rest of the board is drawn.
+TEST_F(BoardDraw, CodesWithoutAPictureAreSkipped)
+{
+    LoadMapText(WalledMap({"", "10/010]010K110X0"}));
+    DrawAt(101);
+    EXPECT_EQ(ShownCell(1, 1), Blank());
+    EXPECT_EQ(g_board[5][1].level, 1) << "the tap after it poured";
+    EXPECT_EQ(ShownCell(7, 1), Composed({{AtlasRect(ATLAS_ITEM), 0, 0}})) << "the crate after the odd item";
 }
 
 }  // namespace

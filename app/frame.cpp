@@ -3,6 +3,8 @@
 
 #include "play/play_screen.h"
 #include "screens/prolog.h"
+#include "screens/result.h"
+#include "screens/stage_select.h"
 #include "screens/title.h"
 #include "stage/stage_start.h"
 #include "video/display.h"
@@ -25,13 +27,13 @@ static const SceneRow SCENES[] = {
     {SCENE_TITLE, NULL, RunTitle},
     {SCENE_OPTION_INIT, InitOption, RunOption},
     {SCENE_OPTION, NULL, RunOption},
-    {SCENE_SELECT_INIT, NULL, NULL},
-    {SCENE_SELECT, NULL, NULL},
+    {SCENE_SELECT_INIT, InitStageSelect, RunStageSelect},
+    {SCENE_SELECT, NULL, RunStageSelect},
     {SCENE_PLAY_INIT, StartStage, RunPlay},
     {SCENE_PLAY, NULL, RunPlay},
     {SCENE_PLAY_CLEAR, NULL, RunStageClear},
-    {SCENE_RESULT_INIT, NULL, NULL},
-    {SCENE_RESULT, NULL, NULL},
+    {SCENE_RESULT_INIT, InitResult, RunResult},
+    {SCENE_RESULT, NULL, RunResult},
 };
 
 static void RunScene(BYTE id)

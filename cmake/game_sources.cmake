@@ -23,6 +23,11 @@ set(GAME_SOURCES
     play/stage_clear.cpp
     screens/option.cpp
     screens/prolog.cpp
+    screens/result.cpp
+    screens/score_file.cpp
+    screens/stage_preview.cpp
+    screens/stage_select.cpp
+    screens/time_digits.cpp
     screens/title.cpp
     stage/board.cpp
     stage/board_dump.cpp

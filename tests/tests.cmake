@@ -23,6 +23,7 @@ add_executable(game_tests
     tests/play/play_screen_test.cpp
     tests/screens/menu_screens_test.cpp
     tests/screens/prolog_text_test.cpp
+    tests/screens/result_test.cpp
     tests/screens/score_file_test.cpp
     tests/screens/stage_select_test.cpp
     tests/stage/game_rand_test.cpp

@@ -6,8 +6,11 @@
 #include "chara_sprites.h"
 #include "chara_tiles.h"
 #include "inks.h"
+#include "grid_art.h"
+#include "menu_art.h"
 #include "placeholders.h"
 #include "screen_layouts.h"
+#include "word_art.h"
 
 #define SHADE(ramp, shade) static_cast<uint8_t>(RAMP_##ramp + (shade))
 
@@ -25,13 +28,13 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_FROG_SWIM_LEFT, DrawLabelledBoxes, SHADE(FROG, 12), SHADE(WATER, 2), nullptr, 0},
     {ATLAS_FROG_SWIM_RIGHT, DrawLabelledBoxes, SHADE(FROG, 12), SHADE(WATER, 2), nullptr, 0},
     {ATLAS_PLAY_FRAME, DrawFrameScreen, SHADE(WOOD, 6), SHADE(GOLD, 14), nullptr, 0},
-    {ATLAS_PAUSE_PANEL, DrawMenuPanel, SHADE(METAL, 3), INK_WHITE, "PAUSE|MAIN MENU|STAGE SELECT|RESTART|EXIT", 0},
-    {ATLAS_PAUSE_CURSOR, DrawCursor, SHADE(WATER, 11), INK_WHITE, nullptr, 0},
+    {ATLAS_PAUSE_PANEL, DrawPausePanel, SHADE(METAL, 3), INK_WHITE, "PAUSE|MAIN MENU|STAGE SELECT|RESTART|EXIT", 0},
+    {ATLAS_PAUSE_CURSOR, DrawNothing, 0, 0, nullptr, 0},
     {ATLAS_CLOCK_DIGIT, DrawLabelledBoxes, SHADE(GREY, 1), INK_WHITE, DIGITS, 16},
     {ATLAS_CLOCK_SEPARATOR, DrawSeparator, INK_KEY, INK_WHITE, nullptr, 0},
     // Stage-clear sequence: the spin shows the frog pictures drawn above.
     {ATLAS_CLEAR_FROG_SPIN, DrawNothing, 0, 0, nullptr, 0},
-    {ATLAS_CLEAR_LETTER, DrawLabelledBoxes, SHADE(GOLD, 12), SHADE(RED, 4), "C|L|E|A|R", 16},
+    {ATLAS_CLEAR_LETTER, DrawClearLetters, 0, 0, "C|L|E|A|R", 0},
     // Board drawing.
     {ATLAS_TILE, DrawTiles, 0, 0, nullptr, 0},
     {ATLAS_TARGET, DrawLabelledBoxes, INK_KEY, SHADE(RED, 9), "TGT", 0},
@@ -46,17 +49,17 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_ITEM, DrawItems, 0, 0, nullptr, 0},
     // Title and option screens.
     {ATLAS_TITLE_BACKGROUND, DrawTitleScreen, SHADE(LEAF, 4), SHADE(GOLD, 14), nullptr, 0},
-    {ATLAS_TITLE_LOGO, DrawLabelledBoxes, SHADE(GOLD, 10), SHADE(RED, 3), "TITLE LOGO", 16},
-    {ATLAS_TITLE_MENU, DrawTitleMenu, SHADE(METAL, 4), INK_WHITE, "GAME START|OPTION|EXIT", 0},
-    {ATLAS_TITLE_CURSOR, DrawCursor, SHADE(GOLD, 14), SHADE(GOLD, 3), nullptr, 0},
-    {ATLAS_OPTION_PANEL, DrawMenuPanel, SHADE(METAL, 3), INK_WHITE, "OPTION|BGM|SE||EXIT", 0},
-    {ATLAS_OPTION_STATE, DrawLabelledBoxes, SHADE(GREY, 2), INK_WHITE, "OFF|ON", 3},
+    {ATLAS_TITLE_LOGO, DrawTitleLogo, 0, 0, "FROG|POND", 0},
+    {ATLAS_TITLE_MENU, DrawTitleMenu, 0, 0, "GAME START|OPTION|EXIT", 0},
+    {ATLAS_TITLE_CURSOR, DrawNothing, 0, 0, nullptr, 0},
+    {ATLAS_OPTION_PANEL, DrawOptionPanel, 0, 0, "OPTION|BGM|SE||EXIT", 0},
+    {ATLAS_OPTION_STATE, DrawOptionStates, 0, 0, "OFF|ON", 0},
     // Stage select.
-    {ATLAS_STAGE_GRID, DrawPlainBoxes, SHADE(SKY, 13), SHADE(SKY, 2), nullptr, 0},
-    {ATLAS_STAGE_GRID_CELL, DrawNumberCells, SHADE(SKY, 13), SHADE(METAL, 1), nullptr, 1},
-    {ATLAS_STAGE_COVER, DrawLabelledBoxes, SHADE(GREY, 4), SHADE(GREY, 10), "X", 2},
+    {ATLAS_STAGE_GRID, DrawStageGrid, 0, 0, nullptr, 0},
+    {ATLAS_STAGE_GRID_CELL, DrawNothing, 0, 0, nullptr, 0},
+    {ATLAS_STAGE_COVER, DrawNothing, 0, 0, nullptr, 0},
     {ATLAS_STAGE_SCREEN, DrawStageScreen, SHADE(SKY, 4), INK_WHITE, nullptr, 0},
-    {ATLAS_STAGE_POINTER, DrawCursor, SHADE(PEACH, 13), SHADE(PEACH, 1), nullptr, 0},
+    {ATLAS_STAGE_POINTER, DrawNothing, 0, 0, nullptr, 0},
     {ATLAS_PREVIEW_BACKGROUND, DrawPlainBoxes, SHADE(GREY, 2), SHADE(GREY, 3), nullptr, 0},
     {ATLAS_PREVIEW_LIQUID, DrawLiquid, SHADE(WATER, 9), 0, nullptr, 0},
     {ATLAS_PREVIEW_TILE, DrawPreviewTiles, 0, 0, nullptr, 0},
@@ -67,8 +70,8 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_RESULT_BACKGROUND, DrawScoreScreen, SHADE(PURPLE, 4), SHADE(GOLD, 14), nullptr, 0},
     {ATLAS_RESULT_DIGIT, DrawLabelledBoxes, SHADE(RED, 3), SHADE(GOLD, 14), DIGITS, 16},
     {ATLAS_RESULT_SEPARATOR, DrawSeparator, INK_KEY, SHADE(GOLD, 14), nullptr, 0},
-    {ATLAS_RANK_IN, DrawLabelledBoxes, SHADE(RED, 8), INK_WHITE, "RANK IN >", 3},
-    {ATLAS_OUT_OF_RANKING, DrawLabelledBoxes, SHADE(GREY, 5), INK_WHITE, "OUT OF RANKING", 3},
+    {ATLAS_RANK_IN, DrawRankIn, 0, 0, "RANK IN", 0},
+    {ATLAS_OUT_OF_RANKING, DrawOutOfRanking, 0, 0, "OUT OF|RANKING", 0},
     // Prolog.
     {ATLAS_PROLOG_PAGE, DrawPrologPages, 0, 0, nullptr, 0},
 };

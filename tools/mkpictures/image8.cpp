@@ -50,31 +50,3 @@ AtlasBox InsetBox(const AtlasBox& box, int32_t by)
     AtlasBox inner = {box.left + by, box.top + by, box.right - by, box.bottom - by};
     return inner;
 }
-
-// Row r reaches from the left edge towards the tip on the middle row; a pixel
-// is outline where the row above or below does not reach as far.
-static int32_t TriangleReach(int32_t row, int32_t width, int32_t height)
-{
-    if (row < 0 || row >= height) {
-        return -1;
-    }
-    int32_t half = (height - 1) / 2;
-    int32_t fromMiddle = row <= half ? half - row : row - (height - 1 - half);
-    return half == 0 ? width - 1 : width - 1 - fromMiddle * (width - 1) / half;
-}
-
-void DrawRightTriangle(Image8& image, const AtlasBox& box, uint8_t fill, uint8_t outline)
-{
-    int32_t width = box.right - box.left;
-    int32_t height = box.bottom - box.top;
-    for (int32_t row = 0; row < height; ++row) {
-        int32_t reach = TriangleReach(row, width, height);
-        int32_t above = TriangleReach(row - 1, width, height);
-        int32_t below = TriangleReach(row + 1, width, height);
-        int32_t inner = above < below ? above : below;
-        for (int32_t x = 0; x <= reach; ++x) {
-            bool edge = x == 0 || x == reach || x > inner;
-            PutPixel(image, box.left + x, box.top + row, edge ? outline : fill);
-        }
-    }
-}

@@ -34,7 +34,4 @@ void FillBox(Image8& image, const AtlasBox& box, uint8_t ink);
 void OutlineBox(Image8& image, const AtlasBox& box, uint8_t ink);
 AtlasBox InsetBox(const AtlasBox& box, int32_t by);
 
-// A triangle pointing right that fills the box's height, outlined.
-void DrawRightTriangle(Image8& image, const AtlasBox& box, uint8_t fill, uint8_t outline);
-
 #endif

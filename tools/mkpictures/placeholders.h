@@ -1,5 +1,4 @@
-// Placeholder drawings shared by every atlas: labelled boxes, cursors, menu
-// panels and the stage number grid.
+// Placeholder drawings shared by every atlas: labelled boxes and separators.
 #ifndef MKPICTURES_PLACEHOLDERS_H
 #define MKPICTURES_PLACEHOLDERS_H
 
@@ -20,13 +19,5 @@ void DrawLabelledBoxes(Canvas& canvas, AtlasId id, const EntryStyle& style);
 // The time separator "'" on key colour, in the box's left half: the next
 // digit is drawn over the right part of the box.
 void DrawSeparator(Canvas& canvas, AtlasId id, const EntryStyle& style);
-// A triangle pointing right, two thirds as wide as high, on key colour.
-void DrawCursor(Canvas& canvas, AtlasId id, const EntryStyle& style);
-// A panel: word 0 as heading, then one row per word where the cursor stands.
-void DrawMenuPanel(Canvas& canvas, AtlasId id, const EntryStyle& style);
-// The title menu: one row per word, 34 pixels apart.
-void DrawTitleMenu(Canvas& canvas, AtlasId id, const EntryStyle& style);
-// Grid cells lettered with member number + 1.
-void DrawNumberCells(Canvas& canvas, AtlasId id, const EntryStyle& style);
 
 #endif

@@ -13,7 +13,7 @@ BYTE g_scene = SCENE_PROLOG_INIT;
 DWORD g_now;
 
 // An init id runs its init function and then, in the same frame, the run
-// function of its row. Screens not built yet have no functions.
+// function of its row. An id without a row runs nothing.
 struct SceneRow {
     BYTE id;
     void (*init)(void);

@@ -17,6 +17,8 @@ set(GAME_SOURCES
     play/frog_motion.cpp
     play/frog_probe.cpp
     play/frog_switches.cpp
+    play/item_cells.cpp
+    play/item_motion.cpp
     play/item_rules.cpp
     play/liquid.cpp
     play/play_screen.cpp

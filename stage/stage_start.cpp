@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/scenes.h"
 #include "audio/sound.h"
+#include "play/item_rules.h"
 #include "stage/game_rand.h"
 #include "stage/map_file.h"
 #include "stage/play_state.h"
@@ -37,6 +38,7 @@ void StartStage(void)
 {
     ResetPlayState();
     LoadStageMap();
+    FitItemBoxes();
     g_frogRect = RECT{g_frogX + 6, g_frogY + 7, g_frogX + 18, g_frogY + 35};
     g_stageBgm = SOUND_GAME1 + GameRand() % 2;
     if (g_bgmOn) {

@@ -1,0 +1,45 @@
+// What the item rules share between their files: one item's pass with the
+// box it started from, and the cell probes by board pixel.
+#ifndef PLAY_ITEM_PASS_H
+#define PLAY_ITEM_PASS_H
+
+#include "stage/board.h"
+#include "stage/items.h"
+
+struct ItemPass {
+    Item* item;
+    int index;
+    int bl;
+    int bt;
+    int br;
+    int bb;
+    int falling;
+    int speed;
+    int lifeBefore;
+    int onIcyTile;
+};
+
+// The cell holding board pixel (px, py); outside the board (the hidden row
+// below it excepted) a solid cell that nothing may enter.
+const Cell* ItemCellAt(int px, int py);
+
+// 1 when the frog may occupy the cell at (px, py).
+int PassableAt(int px, int py);
+
+// Board pixel of the top of the row holding pixel row py.
+int RowTop(int py);
+
+// One unit of liquid more in the visible cell at (px, py); none elsewhere.
+void AddLiquidAt(int px, int py);
+
+// The visible cell at (px, py), or NULL outside the visible board.
+Cell* VisibleCellAt(int px, int py);
+
+// The number of item records in use, kept within the item table.
+int ItemsInPlay(void);
+
+// The moving half of an item's pass: fall, handed-on step, side blocking,
+// move, carry, new box and the parting of overlapping items.
+void MoveItem(ItemPass* pass);
+
+#endif

@@ -67,4 +67,11 @@ if(XVFB)
              COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/screenshots.sh ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/screenshots)
     set_tests_properties(picture_screenshots PROPERTIES RUN_SERIAL TRUE)
 endif()
+find_program(XDOTOOL xdotool)
+if(XVFB AND XDOTOOL)
+    add_test(NAME play_through
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/play_through.sh ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}
+                     ${CMAKE_BINARY_DIR}/screenshots/play)
+    set_tests_properties(play_through PROPERTIES RUN_SERIAL TRUE)
+endif()
 include(tests/replays/replays.cmake)

@@ -13,9 +13,9 @@ set(GAME_SOURCES
     input/key_latch.cpp
     input/key_state.cpp
     play/board_draw.cpp
+    play/cell_probe.cpp
     play/frog.cpp
     play/frog_motion.cpp
-    play/frog_probe.cpp
     play/frog_switches.cpp
     play/item_cells.cpp
     play/item_motion.cpp

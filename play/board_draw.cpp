@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/scenes.h"
 #include "audio/sound.h"
+#include "play/cell_probe.h"
 #include "stage/board.h"
 #include "stage/items.h"
 #include "stage/play_state.h"
@@ -178,9 +179,7 @@ static void StepPlate(Cell* cell)
     } else if (cell->frameBase != 0) {
         cell->frameBase = 0;
         cell->switchOn = 0;
-        if (cell->switchNo > 0 && cell->switchNo < SWITCH_SLOTS) {
-            g_switchState[cell->switchNo] = 0;
-        }
+        StoreSwitchState(cell->switchNo, 0);
         ApplySwitches();
     }
 }

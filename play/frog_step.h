@@ -4,6 +4,7 @@
 #define PLAY_FROG_STEP_H
 
 #include "input/input.h"
+#include "play/cell_probe.h"
 #include "stage/board.h"
 
 // The hit box as found on entry, which every probe of the frame uses even
@@ -47,16 +48,6 @@ inline int FrogKeyHeld(int key)
     return g_key[key] != 0;
 }
 
-// The cell holding board pixel (px, py), both divisions truncating toward
-// zero; a point outside the board and its hidden row reads as a wall.
-const Cell* ProbeCell(int px, int py);
-int ProbePassable(int px, int py);
-// The top pixel row of the cell row holding py.
-int ProbeRowTop(int py);
-// The board cell holding (px, py) when its tile is `tile`, else NULL.
-Cell* ProbeTile(int px, int py, int tile);
-// Stores a switch's state; numbers outside the switch table are ignored.
-void StoreSwitchState(int switchNo, int state);
 
 void FrogPressPlates(const FrogStep* step);
 void FrogProbeHeadroom(const FrogStep* step);

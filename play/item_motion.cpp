@@ -44,13 +44,13 @@ void FitItemBoxes(void)
 static int LeftSideFree(const ItemPass* pass, int speed)
 {
     int px = pass->bl + speed;
-    return PassableAt(px, pass->bb - 3) && PassableAt(px, pass->bt) && px >= 0;
+    return ProbePassable(px, pass->bb - 3) && ProbePassable(px, pass->bt) && px >= 0;
 }
 
 static int RightSideFree(const ItemPass* pass, int speed)
 {
     int px = pass->br + speed;
-    return PassableAt(px, pass->bb - 3) && PassableAt(px, pass->bt);
+    return ProbePassable(px, pass->bb - 3) && ProbePassable(px, pass->bt);
 }
 
 // Changes the speed a pixel at a time until the side is free; stopping a

@@ -3,6 +3,7 @@
 #ifndef PLAY_ITEM_PASS_H
 #define PLAY_ITEM_PASS_H
 
+#include "play/cell_probe.h"
 #include "stage/board.h"
 #include "stage/items.h"
 
@@ -19,21 +20,8 @@ struct ItemPass {
     int onIcyTile;
 };
 
-// The cell holding board pixel (px, py); outside the board (the hidden row
-// below it excepted) a solid cell that nothing may enter.
-const Cell* ItemCellAt(int px, int py);
-
-// 1 when the frog may occupy the cell at (px, py).
-int PassableAt(int px, int py);
-
-// Board pixel of the top of the row holding pixel row py.
-int RowTop(int py);
-
 // One unit of liquid more in the visible cell at (px, py); none elsewhere.
 void AddLiquidAt(int px, int py);
-
-// The visible cell at (px, py), or NULL outside the visible board.
-Cell* VisibleCellAt(int px, int py);
 
 // The number of item records in use, kept within the item table.
 int ItemsInPlay(void);

@@ -55,8 +55,8 @@ static void StartPass(ItemPass* pass, int index)
     pass->falling = 1;
     pass->speed = 0;
     pass->lifeBefore = item->life;
-    pass->onIcyTile = ItemCellAt(pass->bl, pass->bb + 1)->tile == TILE_ICE ||
-                      ItemCellAt(pass->br, pass->bb + 1)->tile == TILE_ICE;
+    pass->onIcyTile = ProbeCell(pass->bl, pass->bb + 1)->tile == TILE_ICE ||
+                      ProbeCell(pass->br, pass->bb + 1)->tile == TILE_ICE;
 }
 
 // Ice loses one life, and at every life of 1 modulo 100 gives a unit of
@@ -87,13 +87,13 @@ static void ReleaseIcyMelt(const ItemPass* pass)
 // Box bottom one pixel above the top of the row under it.
 static void RestOnRowBelow(ItemPass* pass)
 {
-    pass->item->y = RowTop(pass->bb + 1) - pass->item->h;
+    pass->item->y = ProbeRowTop(pass->bb + 1) - pass->item->h;
     pass->falling = 0;
 }
 
 static void RestOnSolid(ItemPass* pass)
 {
-    if (!PassableAt(pass->bl, pass->bb + 1) || !PassableAt(pass->br, pass->bb + 1)) {
+    if (!ProbePassable(pass->bl, pass->bb + 1) || !ProbePassable(pass->br, pass->bb + 1)) {
         RestOnRowBelow(pass);
     }
 }
@@ -101,19 +101,19 @@ static void RestOnSolid(ItemPass* pass)
 // 1 when the liquid surface of the cell at (px, py) lies above that point.
 static int SurfaceAbove(int px, int py)
 {
-    return RowTop(py) + CELL_SIZE - CellFillHeight(ItemCellAt(px, py)) < py;
+    return ProbeRowTop(py) + CELL_SIZE - CellFillHeight(ProbeCell(px, py)) < py;
 }
 
 // Floating items rise 2 px while the surface is more than 12 px above their
 // box bottom and there is room overhead; ice melts twice as fast afloat.
 static void Float(ItemPass* pass)
 {
-    if (!RuleOf(pass->item)->floats || ItemCellAt(pass->bl, pass->bb - 10)->level == 0 ||
+    if (!RuleOf(pass->item)->floats || ProbeCell(pass->bl, pass->bb - 10)->level == 0 ||
         !SurfaceAbove(pass->bl, pass->bb - 10)) {
         return;
     }
-    if (SurfaceAbove(pass->bl, pass->bb - 12) && PassableAt(pass->bl, pass->bt - 2) &&
-        PassableAt(pass->br, pass->bt - 2)) {
+    if (SurfaceAbove(pass->bl, pass->bb - 12) && ProbePassable(pass->bl, pass->bt - 2) &&
+        ProbePassable(pass->br, pass->bt - 2)) {
         pass->item->y -= 2;
     }
     Melt(pass);
@@ -122,8 +122,8 @@ static void Float(ItemPass* pass)
 
 static void RideBelt(ItemPass* pass)
 {
-    const Cell* left = ItemCellAt(pass->bl, pass->bb + 1);
-    const Cell* right = ItemCellAt(pass->br, pass->bb + 1);
+    const Cell* left = ProbeCell(pass->bl, pass->bb + 1);
+    const Cell* right = ProbeCell(pass->br, pass->bb + 1);
     if (left->kind != KIND_DEVICE && right->kind != KIND_DEVICE) {
         return;
     }
@@ -174,8 +174,8 @@ static int FrogAboveOrBelow(const RECT* box)
 static int FrogCanStandOn(const RECT* box)
 {
     return g_frogRect.bottom < box->top + 8 && g_frogAirborne == 0 &&
-           PassableAt(g_frogRect.right, g_frogRect.top - 5) &&
-           PassableAt(g_frogRect.left, g_frogRect.top - 5) && FrogAboveOrBelow(box);
+           ProbePassable(g_frogRect.right, g_frogRect.top - 5) &&
+           ProbePassable(g_frogRect.left, g_frogRect.top - 5) && FrogAboveOrBelow(box);
 }
 
 // The frog touching the item ends up on top of it, under it, or beside it
@@ -200,21 +200,19 @@ static void MeetFrog(ItemPass* pass)
 // cell's lower half; nothing here lets it go.
 static void PressPlate(int px, int py)
 {
-    Cell* cell = VisibleCellAt(px, py);
-    if (cell == NULL || cell->tile != TILE_SWITCH_PLATE || py <= RowTop(py) + 12) {
+    Cell* cell = ProbeVisibleCell(px, py);
+    if (cell == NULL || cell->tile != TILE_SWITCH_PLATE || py <= ProbeRowTop(py) + 12) {
         return;
     }
     cell->switchOn = 1;
-    if (cell->switchNo >= 0 && cell->switchNo < SWITCH_SLOTS) {
-        g_switchState[cell->switchNo] = 1;
-    }
+    StoreSwitchState(cell->switchNo, 1);
     ApplySwitches();
 }
 
 static int OnTargets(const ItemPass* pass)
 {
-    return ItemCellAt(pass->bl + 1, pass->bt + 1)->tile == TILE_TARGET &&
-           ItemCellAt(pass->br - 1, pass->bb - 1)->tile == TILE_TARGET;
+    return ProbeCell(pass->bl + 1, pass->bt + 1)->tile == TILE_TARGET &&
+           ProbeCell(pass->br - 1, pass->bb - 1)->tile == TILE_TARGET;
 }
 
 // The resting half of an item's pass, up to the target test.

@@ -1,6 +1,5 @@
-// Cell probes for the frog: board pixels to cells, with everything beyond the
-// board reading as a wall, and switch writes kept inside the switch table.
-#include "play/frog_step.h"
+// Cell probes by board pixel, shared by the frog and the item rules.
+#include "play/cell_probe.h"
 
 #include <stddef.h>
 
@@ -17,19 +16,20 @@ static Cell MakeOutsideCell(void)
 
 static const Cell OUTSIDE_CELL = MakeOutsideCell();
 
-static int OnBoard(int px, int py)
+static Cell* BoardCell(int px, int py, int rows)
 {
     int column = px / CELL_SIZE;
     int row = py / CELL_SIZE;
-    return column >= 0 && column < BOARD_COLUMNS && row >= 0 && row < BOARD_ALL_ROWS;
+    if (column < 0 || column >= BOARD_COLUMNS || row < 0 || row >= rows) {
+        return NULL;
+    }
+    return &g_board[column][row];
 }
 
 const Cell* ProbeCell(int px, int py)
 {
-    if (!OnBoard(px, py)) {
-        return &OUTSIDE_CELL;
-    }
-    return &g_board[px / CELL_SIZE][py / CELL_SIZE];
+    const Cell* cell = BoardCell(px, py, BOARD_ALL_ROWS);
+    return cell != NULL ? cell : &OUTSIDE_CELL;
 }
 
 int ProbePassable(int px, int py)
@@ -44,10 +44,13 @@ int ProbeRowTop(int py)
 
 Cell* ProbeTile(int px, int py, int tile)
 {
-    if (!OnBoard(px, py) || g_board[px / CELL_SIZE][py / CELL_SIZE].tile != tile) {
-        return NULL;
-    }
-    return &g_board[px / CELL_SIZE][py / CELL_SIZE];
+    Cell* cell = BoardCell(px, py, BOARD_ALL_ROWS);
+    return cell != NULL && cell->tile == tile ? cell : NULL;
+}
+
+Cell* ProbeVisibleCell(int px, int py)
+{
+    return BoardCell(px, py, BOARD_ROWS);
 }
 
 void StoreSwitchState(int switchNo, int state)

@@ -18,6 +18,7 @@
 #include "stage/map_loading.h"
 #include "stage/play_state.h"
 #include "support/game_env.h"
+#include "support/screen_driver.h"
 #include "video/atlas.h"
 #include "video/bitmap_util.h"
 #include "video/display.h"
@@ -35,42 +36,19 @@ const std::vector<std::string> ROOM = {
     "100000000000000000R0000000",
 };
 
-class PlayScreen : public testing::Test {
+// The clock's digits and separator, 12 pixels apart.
+const TimePictures CLOCK = {ATLAS_CLOCK_DIGIT, ATLAS_CLOCK_SEPARATOR, 12, 12};
+
+class PlayScreen : public ScreenDriver {
 protected:
     void SetUp() override
     {
-        window_ = StartDisplay();
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(InitializeSound(window_));
-        folder_.WriteFile("map/map1.map", WalledMap(ROOM, "22"));
+        ScreenDriver::SetUp();
+        folder.WriteFile("map/map1.map", WalledMap(ROOM, "22"));
         g_stageCount = 1;
         g_openStageCount = 1;
         g_stageNo = 1;
         g_randSeed = 1;
-        seam::SetTicks(100000);
-        key_ = (BYTE)DDColorMatch(g_stringsImg, RGB(20, 140, 92));
-    }
-    void TearDown() override { ReleaseSound(); }
-
-    void Frame()
-    {
-        seam::AdvanceTicks(16);
-        UpdateFrame(window_);
-    }
-    void Frames(int count)
-    {
-        for (int i = 0; i < count; i++) {
-            Frame();
-        }
-    }
-    void Hold(int key, bool down) { seam::SetKeyDown(key, down); }
-    // A frame with the key held, then one with it released.
-    void Tap(int key)
-    {
-        Hold(key, true);
-        Frame();
-        Hold(key, false);
-        Frame();
     }
     // Starts the stage under a bright palette, so its fade-in ends at once.
     void StartPlaying()
@@ -81,63 +59,7 @@ protected:
         ASSERT_EQ(g_fadeInPending, 0);
     }
     // The clock as the last presented frame shows it, read glyph by glyph.
-    std::string ClockShown()
-    {
-        DDSURFACEDESC2 atlas = {};
-        atlas.dwSize = sizeof atlas;
-        if (g_stringsImg->Lock(NULL, &atlas, DDLOCK_WAIT, NULL) != DD_OK) {
-            return "";
-        }
-        std::string text;
-        for (int i = 0; i < 9; i++) {
-            text += GlyphAt(atlas, key_, 490 + 12 * i, 457);
-        }
-        g_stringsImg->Unlock(NULL);
-        return text;
-    }
-
-    HWND window_ = NULL;
-    ScratchFolder folder_;
-
-private:
-    // The atlas's colour key, matched while the palette is bright.
-    BYTE key_ = 0;
-    // The glyph whose opaque pixels all match the frame at (x, y); the one
-    // with the most of them wins, as a glyph may lie within another.
-    static char GlyphAt(const DDSURFACEDESC2& atlas, BYTE key, int x, int y)
-    {
-        char best = '?';
-        int bestCount = -1;
-        for (int g = 0; g <= 10; g++) {
-            RECT r = g < 10 ? AtlasRect(ATLAS_CLOCK_DIGIT, g) : AtlasRect(ATLAS_CLOCK_SEPARATOR);
-            int count = MatchingPixels(atlas, key, r, x, y);
-            if (count > bestCount) {
-                best = g < 10 ? (char)('0' + g) : '\'';
-                bestCount = count;
-            }
-        }
-        return best;
-    }
-    // Opaque pixels of the glyph, or -1 when one of them is not in the frame.
-    static int MatchingPixels(const DDSURFACEDESC2& atlas, BYTE key, RECT r, int x, int y)
-    {
-        const seam::Frame& frame = seam::LastFrame();
-        int count = 0;
-        for (int row = r.top; row < r.bottom; row++) {
-            const BYTE* source = (const BYTE*)atlas.lpSurface + row * atlas.lPitch;
-            for (int column = r.left; column < r.right; column++) {
-                if (source[column] == key) {
-                    continue;
-                }
-                size_t at = (size_t)(y + row - r.top) * frame.width + x + column - r.left;
-                if (frame.indices[at] != source[column]) {
-                    return -1;
-                }
-                count++;
-            }
-        }
-        return count;
-    }
+    std::string ClockShown() const { return TimeShown(CLOCK, 490, 457); }
 };
 
 TEST_F(PlayScreen, TheFadeInComposesTheStageAndMovesTheFrogButReadsNoInput)

@@ -6,7 +6,7 @@
 #include "input/input.h"
 #include "screens/result.h"
 #include "screens/score_file.h"
-#include "screens/screen_driver.h"
+#include "support/screen_driver.h"
 #include "stage/play_state.h"
 #include "video/draw.h"
 

@@ -7,7 +7,7 @@
 #include "app/app_state.h"
 #include "input/input.h"
 #include "screens/score_file.h"
-#include "screens/screen_driver.h"
+#include "support/screen_driver.h"
 #include "screens/stage_select.h"
 #include "stage/map_loading.h"
 #include "stage/tiles.h"

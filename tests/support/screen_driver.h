@@ -1,8 +1,8 @@
-// Test helpers for the stage select and the result screen: a display with
+// Test helpers for screens driven through the frame tick: a display with
 // sound in a scratch folder, frames driven with keys, and the digits and
 // pictures that the last presented frame shows.
-#ifndef TESTS_SCREENS_SCREEN_DRIVER_H
-#define TESTS_SCREENS_SCREEN_DRIVER_H
+#ifndef TESTS_SUPPORT_SCREEN_DRIVER_H
+#define TESTS_SUPPORT_SCREEN_DRIVER_H
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,7 @@ protected:
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(InitializeSound(window));
         seam::SetTicks(100000);
+        key_ = (BYTE)DDColorMatch(g_stringsImg, RGB(20, 140, 92));
     }
     void TearDown() override { ReleaseSound(); }
 
@@ -87,6 +88,8 @@ protected:
     ScratchFolder folder;
 
 private:
+    // The atlases' colour key, matched while the palette is still bright.
+    BYTE key_ = 0;
     // The glyph with the most matching pixels wins, as one may lie within another.
     char GlyphAt(const TimePictures& pictures, int x, int y) const
     {
@@ -105,7 +108,6 @@ private:
     // Pixels of the picture that match the frame, or -1 at the first that does not.
     int MatchingPixels(LPDIRECTDRAWSURFACE7 atlas, RECT src, int x, int y, bool keyed) const
     {
-        BYTE key = (BYTE)DDColorMatch(atlas, RGB(20, 140, 92));
         DDSURFACEDESC2 desc = {};
         desc.dwSize = sizeof desc;
         if (atlas->Lock(NULL, &desc, DDLOCK_WAIT, NULL) != DD_OK) {
@@ -116,7 +118,7 @@ private:
         for (int row = src.top; row < src.bottom && count >= 0; row++) {
             const BYTE* line = (const BYTE*)desc.lpSurface + row * desc.lPitch;
             for (int column = src.left; column < src.right && count >= 0; column++) {
-                if (keyed && line[column] == key) {
+                if (keyed && line[column] == key_) {
                     continue;
                 }
                 size_t at = (size_t)(y + row - src.top) * frame.width + x + column - src.left;

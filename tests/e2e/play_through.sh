@@ -9,13 +9,9 @@ build="$1" source="$2" out="$3"
 mkdir -p "$out"
 rm -f "$out"/*.png
 work="$(mktemp -d)"
-display=97
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb :$display -screen 0 1280x960x24 -fbdir "$work" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "$0")/xvfb.sh"
 trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=:$display SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
+start_xvfb "$work" 1280x960x24
 
 mkdir "$work/game"
 cp -r "$source/map" "$source/score.dat" "$work/game/"

@@ -7,14 +7,9 @@ build="$1"
 out="$2"
 mkdir -p "$out"
 fb="$(mktemp -d)"
-# A display number nobody else is using.
-display=97
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb :$display -screen 0 1600x1000x24 -fbdir "$fb" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "$0")/xvfb.sh"
 trap 'kill $xvfb 2>/dev/null; rm -rf "$fb"' EXIT
-sleep 1
-export DISPLAY=:$display SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
+start_xvfb "$fb" 1600x1000x24
 for mode in fullscreen window; do
     options=""
     [ "$mode" = window ] && options="--window --scale 2"

@@ -1,0 +1,11 @@
+# Sourced by the end-to-end scripts: start_xvfb FOLDER SIZE starts a virtual
+# display on a free number, its screen image kept in FOLDER/Xvfb_screen0,
+# sets $xvfb to its process and points SDL at it.
+start_xvfb() {
+    display=97
+    while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+    Xvfb :$display -screen 0 "$2" -fbdir "$1" -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    sleep 1
+    export DISPLAY=:$display SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
+}

@@ -36,10 +36,9 @@ hold x 0.1; sleep 0.5
 hold z 0.1; sleep 1.5; shot 05-stage-select
 hold z 0.1; sleep 1.0; shot 06-stage-1
 
-# Stage 1: walk right, jump the low wall, push the crate to the far wall.
+# Stage 1: walk right and push the crate to the far wall.
 xdotool keydown Right
-sleep 0.9; hold x 0.1
-sleep 1.5; shot 07-pushing
+sleep 2.5; shot 07-pushing
 sleep 3.5
 xdotool keyup Right
 sleep 1.5; shot 08-clear

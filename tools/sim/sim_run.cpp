@@ -57,7 +57,7 @@ private:
     bool entered_ = false;
 };
 
-bool StartGame(HWND& window, std::string& error)
+bool StartGame(HWND& window, bool bright, std::string& error)
 {
     seam::Reset();
     window = InitApp(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
@@ -73,7 +73,11 @@ bool StartGame(HWND& window, std::string& error)
     g_stageNo = 1;
     g_bgmOn = 1;
     g_seOn = 1;
-    SetPaletteBlack();
+    if (bright) {
+        g_palette->SetEntries(0, 0, 256, g_paletteTarget);
+    } else {
+        SetPaletteBlack();
+    }
     g_scene = SCENE_PLAY_INIT;
     return true;
 }
@@ -109,7 +113,7 @@ static void PlayFrames(const SimOptions& options, HWND window, FILE* out, SimRes
             seam::SetTicks(FIRST_TICK + (DWORD)((long long)frame * 1000 / 60));
             UpdateFrame(window);
             result.frames = frame + 1;
-            if (frame % options.every == 0) {
+            if (out != NULL && frame % options.every == 0) {
                 fprintf(out, "%s\n", StateJson(frame).c_str());
                 if (!options.pngFolder.empty()) {
                     SavePicture(options.pngFolder, frame);
@@ -135,7 +139,7 @@ bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std:
         error = "could not make a scratch folder";
         return false;
     }
-    bool started = StartGame(window, error);
+    bool started = StartGame(window, options.brightStart, error);
     if (started) {
         PlayFrames(options, window, out, result);
     }

@@ -15,6 +15,7 @@ struct SimOptions {
     int every = 1;              // print every Nth frame's state
     std::string pngFolder;      // also save each printed frame's picture
     bool untilClear = false;    // stop once the clear sequence begins
+    bool brightStart = false;   // the palette already lit, so no fade-in shows
     // Called after every frame; returning false stops the run.
     std::function<bool(int frame)> afterFrame;
 };
@@ -25,7 +26,8 @@ struct SimResult {
     unsigned clearTime = 0;     // the play clock when the stage was cleared
 };
 
-// Runs the script and writes one JSON line per printed frame to `out`.
+// Runs the script and writes one JSON line per printed frame to `out`
+// (none when it is NULL).
 // Returns false with a message in `error` when the game could not start.
 bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std::string& error);
 

@@ -9,6 +9,8 @@
 #include "screens/prolog.h"
 #include "screens/title.h"
 #include "seam.h"
+#include "stage/map_loading.h"
+#include "stage/play_state.h"
 #include "support/game_env.h"
 #include "video/display.h"
 
@@ -151,6 +153,39 @@ TEST_F(MenuScreens, ThePadAloneDrivesEveryMenuScreen)
     seam::SetJoystickButton(0, SDL_CONTROLLER_BUTTON_B, true);
     UpdateFrame(window);
     EXPECT_EQ(g_scene, SCENE_TITLE_INIT) << "B leaves the option screen";
+}
+
+// The same player goes on: the title's GAME START, a stage chosen and played
+// with the stick to its clear, the clear skipped and the result left, all with
+// the pad alone.
+TEST_F(MenuScreens, ThePadAloneChoosesPlaysAndClearsAStage)
+{
+    ScratchFolder folder;
+    folder.WriteFile("map/map1.map", WalledMap({"", "1000000000000000", "100000X0000000R0"}, "11"));
+    g_stageCount = g_openStageCount = 1;
+    seam::AttachJoystick();
+    ASSERT_EQ(InitJoystick(window, GetModuleHandleA(NULL)), DI_OK);
+    g_joystick->Acquire();
+    g_useJoystick = 1;
+    auto holdA = [&](BYTE until) {
+        seam::SetJoystickButton(0, SDL_CONTROLLER_BUTTON_A, true);
+        int frames = FramesUntil(until, 400);
+        seam::SetJoystickButton(0, SDL_CONTROLLER_BUTTON_A, false);
+        RunFrames(2);
+        return frames;
+    };
+    g_scene = SCENE_TITLE_INIT;
+    RunFrames(30);
+    ASSERT_GT(holdA(SCENE_SELECT), 0) << "A on GAME START";
+    ASSERT_GT(holdA(SCENE_PLAY), 0) << "A on stage 1";
+    seam::SetJoystickAxis(0, SDL_CONTROLLER_AXIS_LEFTX, 32767);
+    ASSERT_GT(FramesUntil(SCENE_PLAY_CLEAR, 400), 0) << "the stick pushed the crate onto the target";
+    seam::SetJoystickAxis(0, SDL_CONTROLLER_AXIS_LEFTX, 0);
+    RunFrames(30);
+    ASSERT_GT(holdA(SCENE_RESULT), 0) << "A skips the clear";
+    RunFrames(30);
+    EXPECT_GT(holdA(SCENE_SELECT), 0) << "A leaves the result";
+    EXPECT_GT(g_playTime, 0u);
 }
 
 }  // namespace

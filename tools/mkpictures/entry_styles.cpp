@@ -2,14 +2,18 @@
 // entry, in the table's order, so the two can be read side by side.
 #include "entry_styles.h"
 
-#include "backdrops.h"
+#include "backimg_art.h"
 #include "chara_sprites.h"
 #include "chara_tiles.h"
 #include "inks.h"
+#include "frame_art.h"
 #include "grid_art.h"
 #include "menu_art.h"
 #include "placeholders.h"
-#include "screen_layouts.h"
+#include "prolog_art.h"
+#include "score_art.h"
+#include "stage_art.h"
+#include "title_art.h"
 #include "word_art.h"
 
 #define SHADE(ramp, shade) static_cast<uint8_t>(RAMP_##ramp + (shade))
@@ -27,7 +31,7 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_FROG_OPERATE, DrawLabelledBoxes, SHADE(FROG, 8), SHADE(FROG, 1), nullptr, 0},
     {ATLAS_FROG_SWIM_LEFT, DrawLabelledBoxes, SHADE(FROG, 12), SHADE(WATER, 2), nullptr, 0},
     {ATLAS_FROG_SWIM_RIGHT, DrawLabelledBoxes, SHADE(FROG, 12), SHADE(WATER, 2), nullptr, 0},
-    {ATLAS_PLAY_FRAME, DrawFrameScreen, SHADE(WOOD, 6), SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_PLAY_FRAME, DrawFrame, 0, 0, nullptr, 0},
     {ATLAS_PAUSE_PANEL, DrawPausePanel, SHADE(METAL, 3), INK_WHITE, "PAUSE|MAIN MENU|STAGE SELECT|RESTART|EXIT", 0},
     {ATLAS_PAUSE_CURSOR, DrawNothing, 0, 0, nullptr, 0},
     {ATLAS_CLOCK_DIGIT, DrawLabelledBoxes, SHADE(GREY, 1), INK_WHITE, DIGITS, 16},
@@ -48,7 +52,7 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_MOUTH_STREAM_DOWN, DrawStream, SHADE(WATER, 9), SHADE(WATER, 13), nullptr, 0},
     {ATLAS_ITEM, DrawItems, 0, 0, nullptr, 0},
     // Title and option screens.
-    {ATLAS_TITLE_BACKGROUND, DrawTitleScreen, SHADE(LEAF, 4), SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_TITLE_BACKGROUND, DrawTitle, 0, 0, nullptr, 0},
     {ATLAS_TITLE_LOGO, DrawTitleLogo, 0, 0, "FROG|POND", 0},
     {ATLAS_TITLE_MENU, DrawTitleMenu, 0, 0, "GAME START|OPTION|EXIT", 0},
     {ATLAS_TITLE_CURSOR, DrawNothing, 0, 0, nullptr, 0},
@@ -58,7 +62,7 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_STAGE_GRID, DrawStageGrid, 0, 0, nullptr, 0},
     {ATLAS_STAGE_GRID_CELL, DrawNothing, 0, 0, nullptr, 0},
     {ATLAS_STAGE_COVER, DrawNothing, 0, 0, nullptr, 0},
-    {ATLAS_STAGE_SCREEN, DrawStageScreen, SHADE(SKY, 4), INK_WHITE, nullptr, 0},
+    {ATLAS_STAGE_SCREEN, DrawStage, 0, 0, nullptr, 0},
     {ATLAS_STAGE_POINTER, DrawNothing, 0, 0, nullptr, 0},
     {ATLAS_PREVIEW_BACKGROUND, DrawPlainBoxes, SHADE(GREY, 2), SHADE(GREY, 3), nullptr, 0},
     {ATLAS_PREVIEW_LIQUID, DrawLiquid, SHADE(WATER, 9), 0, nullptr, 0},
@@ -67,7 +71,7 @@ const EntryStyle g_entryStyles[ATLAS_COUNT] = {
     {ATLAS_BEST_TIME_DIGIT, DrawLabelledBoxes, SHADE(GREY, 1), INK_WHITE, DIGITS, 16},
     {ATLAS_BEST_TIME_SEPARATOR, DrawSeparator, INK_KEY, INK_WHITE, nullptr, 0},
     // Result screen.
-    {ATLAS_RESULT_BACKGROUND, DrawScoreScreen, SHADE(PURPLE, 4), SHADE(GOLD, 14), nullptr, 0},
+    {ATLAS_RESULT_BACKGROUND, DrawScore, 0, 0, nullptr, 0},
     {ATLAS_RESULT_DIGIT, DrawLabelledBoxes, SHADE(RED, 3), SHADE(GOLD, 14), DIGITS, 16},
     {ATLAS_RESULT_SEPARATOR, DrawSeparator, INK_KEY, SHADE(GOLD, 14), nullptr, 0},
     {ATLAS_RANK_IN, DrawRankIn, 0, 0, "RANK IN", 0},

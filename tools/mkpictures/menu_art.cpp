@@ -4,6 +4,7 @@
 #include "menu_art.h"
 
 #include "art_styles.h"
+#include "boards.h"
 #include "paint.h"
 
 // Panel rows, relative to the panel: the cursor stands at x 20 and at
@@ -12,56 +13,23 @@ static const int32_t ROW_TOP = 44;
 static const int32_t ROW_STEP = 48;
 static const int32_t ROW_HEIGHT = 36;
 static const int32_t WORD_LEFT = 66;
-static const int32_t FRAME_WIDTH = 12;
-static const int32_t CORNER = 14;
 
 // Title menu rows, 34 pixels apart, and where its words start.
 static const int32_t MENU_ROW_STEP = 34;
 static const int32_t MENU_WORD_LEFT = 4;
 static const int32_t MENU_WORD_TOP = 2;
 
-static const InkRamp POND = RAMP_TEAL;
-
-static void DrawBoard(Image8& image, const AtlasBox& panel)
-{
-    Mask outer = MakeMask(panel);
-    MaskRoundBox(outer, panel, CORNER, true);
-    PaintMask(image, outer, INK_DEEP);
-    Mask frame = MakeMask(panel);
-    MaskRoundBox(frame, InsetBox(panel, 2), CORNER - 2, true);
-    PaintPlanks(image, frame, RAMP_WOOD, 8, 7, 11);
-    AtlasBox inside = InsetBox(panel, FRAME_WIDTH);
-    Mask board = MakeMask(panel);
-    MaskRoundBox(board, inside, 6, true);
-    PaintMask(image, Rim(board, 2), Ink(RAMP_WOOD, 4));
-    PaintGradient(image, board, POND, 3.2, 0.6, 0, 4);
-    for (int32_t y = inside.top + 8; y < inside.bottom - 8; y += 14) {
-        for (int32_t x = inside.left + 10; x < inside.right - 20; x += 34) {
-            int32_t at = x + Noise(x, y, 5) % 24;
-            int32_t length = 4 + Noise(x, y, 6) % 6;
-            FillBox(image, {at, y, at + length, y + 1}, Ink(POND, 4));
-        }
-    }
-}
-
 static void DrawHeading(Canvas& canvas, const AtlasBox& panel, const std::string& word)
 {
-    const PixelFont& font = canvas.assets->large;
-    int32_t width = TypeWidth(font, word, TYPE_HEADING) + 36;
+    int32_t width = TypeWidth(canvas.assets->large, word, TYPE_HEADING) + 36;
     int32_t left = panel.left + (panel.right - panel.left - width) / 2;
-    AtlasBox plaque = {left, panel.top + 3, left + width, panel.top + ROW_TOP - 3};
-    Mask shape = MakeMask(InsetBox(plaque, -2));
-    MaskRoundBox(shape, plaque, 8, true);
-    PaintMask(canvas.image, Rim(shape, 2), INK_DEEP);
-    PaintPlanks(canvas.image, shape, RAMP_WOOD, 12, 6, 3);
-    static const LetterStyle carved = {RAMP_WOOD, 2, 0, 0, Ink(RAMP_WOOD, 14), 1, 0, 0};
-    SetTextCentred(canvas, plaque, word, TYPE_HEADING, carved);
+    PaintPlaque(canvas, {left, panel.top + 3, left + width, panel.top + ROW_TOP - 3}, word, TYPE_HEADING);
 }
 
 static void DrawPanel(Canvas& canvas, AtlasId id, const EntryStyle& style, const char* hint)
 {
     AtlasBox panel = AtlasMember(id, 0, 0);
-    DrawBoard(canvas.image, panel);
+    PaintSign(canvas.image, panel, false);
     DrawHeading(canvas, panel, WordAt(style.words, 0));
     const PixelFont& font = canvas.assets->large;
     for (int32_t row = 0; row + 1 < WordCount(style.words); ++row) {
@@ -69,8 +37,8 @@ static void DrawPanel(Canvas& canvas, AtlasId id, const EntryStyle& style, const
         int32_t y = top + (ROW_HEIGHT - TypeHeight(font, TYPE_MENU)) / 2;
         SetText(canvas, panel.left + WORD_LEFT, y, WordAt(style.words, row + 1), TYPE_MENU, STYLE_GOLD);
     }
-    static const LetterStyle note = {POND, 10, 9, 0, 0, 0, 0, 0};
-    AtlasBox foot = {panel.left, panel.bottom - FRAME_WIDTH - 22, panel.right, panel.bottom - FRAME_WIDTH - 6};
+    static const LetterStyle note = {RAMP_TEAL, 10, 9, 0, 0, 0, 0, 0};
+    AtlasBox foot = {panel.left, panel.bottom - SIGN_FRAME - 22, panel.right, panel.bottom - SIGN_FRAME - 6};
     SetTextCentred(canvas, foot, hint, TYPE_NOTE, note);
 }
 
@@ -88,7 +56,7 @@ void DrawOptionPanel(Canvas& canvas, AtlasId id, const EntryStyle& style)
     DrawPanel(canvas, id, style, "Z: SWITCH   X: BACK");
     AtlasBox panel = AtlasMember(id, 0, 0);
     static const TypeSize size = {2, 2, 1, 0, 0};
-    static const LetterStyle note = {POND, 11, 9, 0, 0, 0, 0, 0};
+    static const LetterStyle note = {RAMP_TEAL, 11, 9, 0, 0, 0, 0, 0};
     for (int32_t row = 0; row < 2; ++row) {
         int32_t y = panel.top + ROW_TOP + ROW_STEP * row + (ROW_HEIGHT - 14) / 2;
         SetText(canvas, panel.left + NOTE_LEFT, y, OPTION_NOTES[row], size, note);

@@ -53,26 +53,35 @@ void PaintGradient(Image8& image, const Mask& mask, uint8_t base, double from, d
     }
 }
 
-void PaintPlanks(Image8& image, const Mask& mask, uint8_t base, int32_t mid, int32_t plankHeight, int32_t seed)
+// Shade of the plank pixel at distance `along` its length and `across` the
+// planks, measured from the mask's corner.
+static int32_t PlankShade(int32_t along, int32_t across, int32_t mid, int32_t plankSize, int32_t seed)
+{
+    int32_t plank = across / plankSize;
+    int32_t row = across % plankSize;
+    if (row == plankSize - 1) {
+        return mid - 4;
+    }
+    if (row == 0) {
+        return mid + 2;
+    }
+    double wave = std::sin((along + Noise(plank, 0, seed)) * 0.05 + row * 0.9) * 0.5 +
+                  SmoothNoise(along, across * 6, 12, seed + plank) / 255.0 - 0.5;
+    int32_t shade = mid + (wave > 0.45 ? 1 : wave < -0.55 ? -1 : 0);
+    return shade - (Noise(along / 3, plank, seed) < 6 ? 2 : 0);
+}
+
+void PaintPlanks(Image8& image, const Mask& mask, uint8_t base, int32_t mid, int32_t plankSize, int32_t seed,
+                 bool upright)
 {
     for (int32_t y = mask.box.top; y < mask.box.bottom; ++y) {
-        int32_t plank = (y - mask.box.top) / plankHeight;
-        int32_t row = (y - mask.box.top) % plankHeight;
         for (int32_t x = mask.box.left; x < mask.box.right; ++x) {
             if (!MaskAt(mask, x, y)) {
                 continue;
             }
-            int32_t shade = mid;
-            if (row == plankHeight - 1) {
-                shade = mid - 4;
-            } else if (row == 0) {
-                shade = mid + 2;
-            } else {
-                double wave = std::sin((x + Noise(plank, 0, seed)) * 0.05 + row * 0.9) * 0.5 +
-                              SmoothNoise(x, y * 6, 12, seed + plank) / 255.0 - 0.5;
-                shade = mid + (wave > 0.45 ? 1 : wave < -0.55 ? -1 : 0);
-                shade -= Noise(x / 3, plank, seed) < 6 ? 2 : 0;
-            }
+            int32_t dx = x - mask.box.left;
+            int32_t dy = y - mask.box.top;
+            int32_t shade = upright ? PlankShade(dy, dx, mid, plankSize, seed) : PlankShade(dx, dy, mid, plankSize, seed);
             PutPixel(image, x, y, static_cast<uint8_t>(base + shade));
         }
     }

@@ -23,8 +23,10 @@ uint8_t DitherShade(uint8_t base, double shade, int32_t x, int32_t y, int32_t lo
 void PaintGradient(Image8& image, const Mask& mask, uint8_t base, double from, double to, int32_t low,
                    int32_t high);
 
-// Horizontal planks of the given height over the mask: a wavy grain in the
-// ramp around shade mid, a dark seam between planks and a light top edge.
-void PaintPlanks(Image8& image, const Mask& mask, uint8_t base, int32_t mid, int32_t plankHeight, int32_t seed);
+// Planks of the given width over the mask, lying (or standing when upright):
+// a wavy grain in the ramp around shade mid, a dark seam between planks and
+// a light edge on the other side.
+void PaintPlanks(Image8& image, const Mask& mask, uint8_t base, int32_t mid, int32_t plankSize, int32_t seed,
+                 bool upright);
 
 #endif

@@ -1,30 +1,19 @@
-// Building one of the eight pictures: keyed pictures start as key colour in
-// the game palette, the opaque ones in colour tables of their own; then each
-// table entry of the picture draws its placeholder in table order, and the
-// hand-drawn sprites of assets/sprites replace the placeholders they cover.
+// Building one of the eight pictures: keyed pictures start as key colour,
+// the opaque ones as black, all in the game palette; then each table entry
+// of the picture is drawn in table order, the hand-drawn sprites of
+// assets/sprites are pasted over theirs, and BACKIMG and PROLOG move to
+// colour tables of their own.
 #include "picture_build.h"
 
-#include "backdrops.h"
 #include "entry_styles.h"
 #include "inks.h"
-
-static Palette PictureColours(AtlasPicture picture, const Assets& assets)
-{
-    switch (picture) {
-    case PICTURE_BACKIMG:
-        return BackImgPalette();
-    case PICTURE_PROLOG:
-        return PrologPalette();
-    default:
-        return assets.game;
-    }
-}
+#include "own_tables.h"
 
 Canvas BuildPicture(AtlasPicture picture, const Assets& assets)
 {
     const AtlasPictureInfo& info = g_atlasPictures[picture];
     Canvas canvas;
-    canvas.image = MakeImage(info.width, info.height, info.keyed ? INK_KEY : 0, PictureColours(picture, assets));
+    canvas.image = MakeImage(info.width, info.height, info.keyed ? INK_KEY : INK_BLACK, assets.game);
     canvas.assets = &assets;
     canvas.missingGlyphs = 0;
     for (int32_t id = 0; id < ATLAS_COUNT; ++id) {
@@ -34,5 +23,6 @@ Canvas BuildPicture(AtlasPicture picture, const Assets& assets)
         }
     }
     PasteSprites(canvas.image, picture, assets.sprites);
+    ToOwnTable(canvas.image, picture);
     return canvas;
 }

@@ -1,6 +1,6 @@
 // STRINGS words in large type: the five CLEAR letters, one colour each, the
 // RANK IN arrow and OUT OF RANKING on the result board's colour, and the
-// title logo with a frog peeping over its O and a lily pad beside it.
+// title logo with a frog peeping over the O.
 #include "word_art.h"
 
 #include "art_styles.h"
@@ -79,27 +79,6 @@ static void DrawFrogEyes(Image8& image, int32_t x, int32_t top)
     }
 }
 
-// A lily pad with its notch and a pink flower, centred at (cx, cy).
-static void DrawLilyPad(Image8& image, const AtlasBox& area, double cx, double cy, double r)
-{
-    Mask pad = MakeMask(area);
-    MaskEllipse(pad, cx, cy, r, r * 0.45, true);
-    MaskPolygon(pad, {{cx, cy}, {cx - r - 2, cy + r * 0.2}, {cx - r - 2, cy + r * 0.5}}, false);
-    PaintMask(image, Rim(pad, 2), INK_DEEP);
-    PaintGradient(image, pad, RAMP_LEAF, 12, 5, 0, 14);
-    Mask flower = MakeMask(area);
-    for (int32_t petal = 0; petal < 5; ++petal) {
-        double px = cx + 4 + (petal - 2) * 6.0;
-        double py = cy - 8 - (petal == 2 ? 8 : petal % 4 == 1 || petal == 3 ? 5 : 1);
-        MaskEllipse(flower, px, py, 4.5, 8, true);
-    }
-    PaintMask(image, Rim(flower, 2), INK_DEEP);
-    PaintGradient(image, flower, RAMP_RED, 15, 11, 0, 15);
-    Mask heart = MakeMask(area);
-    MaskEllipse(heart, cx + 4, cy - 7, 4, 3, true);
-    PaintMask(image, heart, Ink(RAMP_GOLD, 14));
-}
-
 void DrawTitleLogo(Canvas& canvas, AtlasId id, const EntryStyle& style)
 {
     AtlasBox box = AtlasMember(id, 0, 0);
@@ -110,8 +89,6 @@ void DrawTitleLogo(Canvas& canvas, AtlasId id, const EntryStyle& style)
     int32_t firstY = box.top + 16;
     int32_t secondX = box.right - 12 - TypeWidth(font, second, TYPE_LOGO) - 8;
     int32_t secondY = box.top + 104;
-    DrawLilyPad(canvas.image, box, box.left + 70, box.top + 170, 46);
-    DrawLilyPad(canvas.image, box, box.right - 62, box.top + 74, 34);
     LetterStyle green = {RAMP_FROG, 15, 6, 0, INK_DEEP, 3, INK_BLACK, 5};
     LetterStyle blue = {RAMP_SKY, 15, 3, 0, INK_DEEP, 3, INK_BLACK, 5};
     SetText(canvas, firstX, firstY, first, TYPE_LOGO, green);

@@ -16,9 +16,6 @@
 #include "video/display.h"
 #include "video/draw.h"
 
-// Screen position of board pixel (0, 0).
-static const int BOARD_SCREEN_X = 20;
-static const int BOARD_SCREEN_Y = 12;
 static const int LAST_COLUMN = BOARD_COLUMNS - 1;
 static const int LAST_ROW = BOARD_ROWS - 1;
 

@@ -12,6 +12,7 @@
 #include "play/frog.h"
 #include "play/item_rules.h"
 #include "play/liquid.h"
+#include "stage/board.h"
 #include "stage/play_state.h"
 #include "video/atlas.h"
 #include "video/display.h"
@@ -38,10 +39,6 @@ static const FrogStrip FROG_STRIPS[] = {
     {ATLAS_FROG_SWIM_RIGHT, 100},
 };
 static const int FROG_POSES = sizeof FROG_STRIPS / sizeof FROG_STRIPS[0];
-
-// The board lies at (20, 12) on the screen; the frog is placed in board pixels.
-static const int BOARD_SCREEN_X = 20;
-static const int BOARD_SCREEN_Y = 12;
 
 static const DWORD PLAY_TIME_MAX = 5999999;
 static const int CLOCK_X = 490;

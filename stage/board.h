@@ -7,6 +7,9 @@ const int BOARD_COLUMNS = 25;
 const int BOARD_ROWS = 19;
 const int BOARD_ALL_ROWS = BOARD_ROWS + 1;
 const int CELL_SIZE = 24;
+// Where board pixel (0, 0) lies on the screen.
+const int BOARD_SCREEN_X = 20;
+const int BOARD_SCREEN_Y = 12;
 
 struct Cell {
     int tile;

@@ -78,6 +78,11 @@ TEST(PictureFile, KeyedPicturesCarryTheGamePaletteAndTheOthersTheirOwn)
             same += bmp.table[i][0] == game[i].b && bmp.table[i][1] == game[i].g && bmp.table[i][2] == game[i].r;
         }
         EXPECT_EQ(same == 256, g_atlasPictures[p].keyed == 1) << g_atlasPictures[p].name;
+        if (g_atlasPictures[p].keyed == 1) {
+            EXPECT_EQ(bmp.table[47][2], 24) << g_atlasPictures[p].name;
+            EXPECT_EQ(bmp.table[47][1], 136) << g_atlasPictures[p].name;
+            EXPECT_EQ(bmp.table[47][0], 88) << g_atlasPictures[p].name;
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 // a dark pond-green board, and small plaques with a carved word.
 #include "boards.h"
 
+#include <algorithm>
+
 #include "art_styles.h"
 #include "paint.h"
 
@@ -18,17 +20,18 @@ static void PaintRipples(Image8& image, const AtlasBox& inside)
     }
 }
 
-void PaintSign(Image8& image, const AtlasBox& box, bool flat)
+void PaintSign(Image8& image, const AtlasBox& box, int32_t frame, bool flat)
 {
+    int32_t corner = std::min(CORNER, frame + 2);
     Mask outer = MakeMask(box);
-    MaskRoundBox(outer, box, CORNER, true);
+    MaskRoundBox(outer, box, corner, true);
     PaintMask(image, outer, INK_DEEP);
-    Mask frame = MakeMask(box);
-    MaskRoundBox(frame, InsetBox(box, 2), CORNER - 2, true);
-    PaintPlanks(image, frame, RAMP_WOOD, 8, 7, 11 + box.left + box.top, false);
-    AtlasBox inside = InsetBox(box, SIGN_FRAME);
+    Mask planks = MakeMask(box);
+    MaskRoundBox(planks, InsetBox(box, 2), corner - 2, true);
+    PaintPlanks(image, planks, RAMP_WOOD, 8, std::min(7, frame - 2), 11 + box.left + box.top, false);
+    AtlasBox inside = InsetBox(box, frame);
     Mask board = MakeMask(box);
-    MaskRoundBox(board, inside, 6, true);
+    MaskRoundBox(board, inside, frame >= SIGN_FRAME ? 6 : 2, true);
     PaintMask(image, Rim(board, 2), Ink(RAMP_WOOD, 4));
     if (flat) {
         PaintMask(image, board, INK_SCORE_BOARD);

@@ -29,7 +29,7 @@ static void DrawHeading(Canvas& canvas, const AtlasBox& panel, const std::string
 static void DrawPanel(Canvas& canvas, AtlasId id, const EntryStyle& style, const char* hint)
 {
     AtlasBox panel = AtlasMember(id, 0, 0);
-    PaintSign(canvas.image, panel, false);
+    PaintSign(canvas.image, panel, SIGN_FRAME, false);
     DrawHeading(canvas, panel, WordAt(style.words, 0));
     const PixelFont& font = canvas.assets->large;
     for (int32_t row = 0; row + 1 < WordCount(style.words); ++row) {

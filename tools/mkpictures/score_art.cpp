@@ -19,7 +19,7 @@ void DrawScore(Canvas& canvas, AtlasId, const EntryStyle&)
 {
     Image8& image = canvas.image;
     PaintPondFromAbove(image, SCREEN, 23);
-    PaintSign(image, RESULT_SIGN, true);
+    PaintSign(image, RESULT_SIGN, SIGN_FRAME, true);
     PaintPlaque(canvas, HEADING, "STAGE CLEAR!", TYPE_MENU);
     SetText(canvas, 80, 124, "YOUR TIME", TYPE_MENU, STYLE_GOLD);
     SetText(canvas, 248, 266, "BEST TIMES", TYPE_MENU, STYLE_GOLD);

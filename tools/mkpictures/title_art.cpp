@@ -78,7 +78,7 @@ static void PaintMenuSign(Image8& image)
         MaskBox(leg, {x, MENU_SIGN.bottom - 4, x + 8, 480}, true);
         PaintOutlined(image, leg, RAMP_WOOD, 8, 4, INK_DEEP);
     }
-    PaintSign(image, MENU_SIGN, false);
+    PaintSign(image, MENU_SIGN, SIGN_FRAME, false);
 }
 
 void DrawTitle(Canvas& canvas, AtlasId, const EntryStyle&)

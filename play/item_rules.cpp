@@ -38,11 +38,6 @@ static const ItemRule* RuleOf(const Item* item)
     return &ITEM_RULES[type];
 }
 
-int RectsOverlap(const RECT* a, const RECT* b)
-{
-    return a->left < b->right && a->right > b->left && a->top < b->bottom && a->bottom > b->top;
-}
-
 static void StartPass(ItemPass* pass, int index)
 {
     Item* item = &g_items[index];

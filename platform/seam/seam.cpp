@@ -26,6 +26,10 @@ void RecordMessageBox(const char* caption, const char* text)
 
 void RecordFrame(const BYTE* indices, int pitch, int width, int height, const PALETTEENTRY* palette)
 {
+    if (!g_seam.pixelWork) {
+        g_lastFrame.presented++;
+        return;
+    }
     g_lastFrame.width = width;
     g_lastFrame.height = height;
     g_lastFrame.indices.resize((size_t)width * height);
@@ -65,6 +69,7 @@ void AdvanceTicks(DWORD milliseconds) { g_seam.ticks += milliseconds; }
 void SetKeyDown(int virtualKey, bool down) { plat::SetInjectedKey(virtualKey, down); }
 void PostToWindow(UINT message, WPARAM wParam, LPARAM lParam) { plat::PostToMainWindow(message, wParam, lParam); }
 void SetIdleHook(std::function<void()> hook) { g_seam.idleHook = std::move(hook); }
+void SetPixelWork(bool on) { g_seam.pixelWork = on; }
 const Frame& LastFrame() { return plat::g_lastFrame; }
 void LoseAllSurfaces() { plat::LoseAllSurfaces(); }
 void FailCall(const std::string& name, HRESULT result, int succeedFirst) { g_seam.failures[name] = {result, succeedFirst}; }

@@ -46,6 +46,10 @@ void FailCall(const std::string& name, HRESULT result, int succeedFirst = 0);
 void HideResource(const std::string& name);
 // Flip waits for the next 1/60 s slot of the seam's clock.
 void SetFramePacing(bool on);
+// With pixel work off, blits check their arguments and give their results but
+// copy no pixels, and flips keep only the presented count: for long runs that
+// look at the game's state alone.
+void SetPixelWork(bool on);
 
 struct MessageBoxShown {
     std::string caption;

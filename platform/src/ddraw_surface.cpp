@@ -80,6 +80,9 @@ HRESULT STDMETHODCALLTYPE Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE
     if (x > (DWORD)width_ || y > (DWORD)height_ || (int)x + w > width_ || (int)y + h > height_) {
         return DDERR_INVALIDRECT;
     }
+    if (!g_seam.pixelWork) {
+        return DD_OK;
+    }
     const BYTE* from = src->Pixels() + (size_t)r.top * src->pitch_ + r.left;
     BYTE* to = Pixels() + (size_t)y * pitch_ + x;
     bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) != 0 && src->keyed_;

@@ -34,6 +34,7 @@ struct SeamState {
     std::vector<std::string> debugLines;
     std::function<void()> idleHook;
     bool framePacing = false;
+    bool pixelWork = true;
 };
 extern SeamState g_seam;
 

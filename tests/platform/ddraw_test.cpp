@@ -100,6 +100,19 @@ TEST_F(Surfaces, ColourKeyedCopiesSkipTheKeyIndexAndOpaqueOnesDoNot)
     EXPECT_EQ(d[5 * dstPitch + 11], 47);
 }
 
+TEST_F(Surfaces, WithoutPixelWorkBlitsGiveTheSameResultsButCopyNothing)
+{
+    seam::SetPixelWork(false);
+    Fill(dst, 9);
+    Fill(src, 3);
+    RECT all = {0, 0, 24, 24};
+    EXPECT_EQ(dst->BltFast(0, 0, src, &all, DDBLTFAST_NOCOLORKEY), DD_OK);
+    EXPECT_EQ(dst->BltFast(41, 0, src, &all, 0), DDERR_INVALIDRECT);
+    LONG pitch;
+    seam::SetPixelWork(true);
+    EXPECT_EQ(Memory(dst, &pitch)[0], 9);
+}
+
 TEST_F(Surfaces, LostSurfacesRefuseBlitsUntilRestored)
 {
     seam::LoseAllSurfaces();

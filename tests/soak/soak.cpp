@@ -105,6 +105,7 @@ int main(int argc, char** argv)
             return 2;
         }
         options.steps = RandomSteps(frames, 1234u + m);
+        options.noPixels = true;
         options.afterFrame = [&](int frame) { return CheckFrame(map, frame, problems); };
         SimResult result;
         std::string error;

@@ -57,9 +57,10 @@ private:
     bool entered_ = false;
 };
 
-bool StartGame(HWND& window, bool bright, std::string& error)
+bool StartGame(HWND& window, const SimOptions& options, std::string& error)
 {
     seam::Reset();
+    seam::SetPixelWork(!options.noPixels);
     window = InitApp(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
     if (window == NULL || InitDirectDraw(window) != DD_OK) {
         error = "the display could not be set up";
@@ -73,7 +74,7 @@ bool StartGame(HWND& window, bool bright, std::string& error)
     g_stageNo = 1;
     g_bgmOn = 1;
     g_seOn = 1;
-    if (bright) {
+    if (options.brightStart) {
         g_palette->SetEntries(0, 0, 256, g_paletteTarget);
     } else {
         SetPaletteBlack();
@@ -139,7 +140,7 @@ bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std:
         error = "could not make a scratch folder";
         return false;
     }
-    bool started = StartGame(window, options.brightStart, error);
+    bool started = StartGame(window, options, error);
     if (started) {
         PlayFrames(options, window, out, result);
     }

@@ -16,6 +16,7 @@ struct SimOptions {
     std::string pngFolder;      // also save each printed frame's picture
     bool untilClear = false;    // stop once the clear sequence begins
     bool brightStart = false;   // the palette already lit, so no fade-in shows
+    bool noPixels = false;      // blits and flips skip their pixel work
     // Called after every frame; returning false stops the run.
     std::function<bool(int frame)> afterFrame;
 };

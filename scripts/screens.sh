@@ -33,4 +33,6 @@ shot play_clear 1 400
 rm -rf "$work/frames"
 "$root/build/sim" --map "$root/map/map2.map" --input "$work/pause.txt" --every 91 --png "$work/frames" >/dev/null
 cp "$work/frames/frame000091.png" "$out/play_pause.png"
+# The six prolog pictures as they are stored.
+"$root/build/tests/pictures/bmp_to_png" "$root/build/pictures/PROLOG.bmp" "$out/prolog_pages.png" 1
 echo "screenshots in $out"

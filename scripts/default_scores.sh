@@ -2,7 +2,9 @@
 # Writes the shipped score.dat from the replays: for every stage with a map,
 # 1.6, 2 and 3 times its replay's clear time in whole seconds, times that a
 # good player can beat; 9999999 for every stage number without a map.
+# usage: default_scores.sh [OUT] (default score.dat)
 set -e
+out="$(realpath "${1:-score.dat}")"
 cd "$(dirname "$0")/.."
 for stage in $(seq 1 80); do
     replay="tests/replays/map$stage.txt"
@@ -12,5 +14,5 @@ for stage in $(seq 1 80); do
     else
         printf "999999999999999999999"
     fi
-done > score.dat
-echo "score.dat: $(wc -c < score.dat) characters"
+done > "$out"
+echo "$out: $(wc -c < "$out") characters"

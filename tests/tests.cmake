@@ -30,11 +30,13 @@ add_executable(game_tests
     tests/stage/map_file_test.cpp
     tests/stage/map_loading.cpp
     tests/stage/map_reader_test.cpp
+    tests/stage/shipped_stages_test.cpp
     tests/stage/stage_start_test.cpp
     tests/tools/sim_script_test.cpp
     tools/sim/sim_script.cpp)
 target_include_directories(game_tests PRIVATE tests platform/src platform/seam tools/sim)
 target_link_libraries(game_tests PRIVATE game_core platform game_resources GTest::gtest_main)
+target_compile_definitions(game_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)
 
 # The bitmap reader under libFuzzer with sanitizers (clang builds only).

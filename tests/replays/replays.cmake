@@ -6,3 +6,4 @@ foreach(map ${SHIPPED_STAGE_MAPS})
              COMMAND ${CMAKE_SOURCE_DIR}/tests/replays/check_replay.sh $<TARGET_FILE:sim> ${map}
                      ${CMAKE_SOURCE_DIR}/tests/replays/${stage}.txt)
 endforeach()
+add_test(NAME shipped_stages COMMAND ${CMAKE_SOURCE_DIR}/tests/stage/shipped_stages.sh ${CMAKE_SOURCE_DIR})

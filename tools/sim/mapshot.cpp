@@ -1,6 +1,7 @@
 // mapshot: the starting board of a map as a PNG, drawn by the game itself in
 // the first frame of the stage: mapshot MAP OUT.png
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -25,7 +26,8 @@ int main(int argc, char** argv)
     options.steps.push_back(ScriptStep{{}, 1});
     options.brightStart = true;
     bool saved = false;
-    std::string out = argv[2];
+    // The run changes into a scratch folder, so the picture's path is made whole first.
+    std::string out = std::filesystem::absolute(argv[2]).string();
     options.afterFrame = [&](int) {
         saved = seam::SaveFramePng(seam::LastFrame(), out);
         return false;

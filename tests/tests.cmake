@@ -14,6 +14,7 @@ add_executable(game_tests
     tests/platform/dsound_test.cpp
     tests/platform/dinput_test.cpp
     tests/platform/key_recorder_test.cpp
+    tests/platform/key_replay_test.cpp
     tests/platform/keymap_test.cpp
     tests/platform/mixer_test.cpp
     tests/play/board_draw_test.cpp
@@ -32,8 +33,8 @@ add_executable(game_tests
     tests/stage/map_reader_test.cpp
     tests/stage/shipped_stages_test.cpp
     tests/stage/stage_start_test.cpp
-    tests/tools/sim_script_test.cpp
-    tools/sim/sim_script.cpp)
+    tests/platform/input_script_test.cpp
+    )
 target_include_directories(game_tests PRIVATE tests platform/src platform/seam tools/sim)
 target_link_libraries(game_tests PRIVATE game_core platform game_resources GTest::gtest_main)
 target_compile_definitions(game_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")

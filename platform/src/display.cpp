@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "key_recorder.h"
+#include "key_replay.h"
 #include "platform_state.h"
 #include "seam_state.h"
 
@@ -220,6 +221,7 @@ void DisplayPresent(const BYTE* indices, int pitch, int width, int height, const
     const PALETTEENTRY* colours = palette != nullptr ? palette : BLACK;
     RecordFrame(indices, pitch, width, height, colours);
     RecordHeldKeys(colours);
+    AdvanceKeyReplay(colours);
     if (g_renderer == NULL || g_texture == NULL || width != g_pictureWidth || height != g_pictureHeight) {
         return;
     }

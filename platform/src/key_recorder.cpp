@@ -1,5 +1,5 @@
 // The key recorder. Runs of equal frames share a line. After every frame shown
-// in an all-black palette it writes "# black": a screen change has just
+// faded out it writes "# black": a screen change has just
 // finished its fade-out, so a stage begins right after one of these marks.
 #include "key_recorder.h"
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "script_keys.h"
+#include "input_script.h"
 #include "keymap.h"
 
 namespace plat {
@@ -30,16 +30,6 @@ static void EndRun()
     g_runFrames = 0;
 }
 
-static bool AllBlack(const PALETTEENTRY* palette)
-{
-    for (int i = 0; i < 256; i++) {
-        if (palette[i].peRed != 0 || palette[i].peGreen != 0 || palette[i].peBlue != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void RecordHeldKeys(const PALETTEENTRY* palette)
 {
     if (g_record == NULL) {
@@ -57,9 +47,9 @@ void RecordHeldKeys(const PALETTEENTRY* palette)
         g_runKeys = keys;
     }
     g_runFrames++;
-    if (AllBlack(palette)) {
+    if (PaletteFadedOut(palette)) {
         EndRun();
-        fprintf(g_record, "# black\n");
+        fprintf(g_record, "%s\n", BLACK_MARK);
     }
 }
 

@@ -5,16 +5,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "key_recorder.h"
+#include "key_replay.h"
 #include "platform_state.h"
 
 static const char USAGE[] =
-    "usage: %s [--window] [--scale N] [--debug]\n"
+    "usage: %s [--window] [--scale N] [--debug] [--record FILE] [--replay FILE]\n"
     "  --window   start in a window instead of full screen (Alt+Enter toggles)\n"
     "  --scale N  window size as a whole multiple of 640 x 480\n"
     "  --debug    write the game's debug lines to stderr\n"
-    "  --record FILE  write the game keys held in every frame to FILE as an input script\n";
+    "  --record FILE  write the game keys held in every frame to FILE as an input script\n"
+    "  --replay FILE  play the game keys of the input script FILE, then hand over to the keyboard\n";
 
 static bool ParseOptions(int argc, char** argv)
 {
@@ -26,6 +29,12 @@ static bool ParseOptions(int argc, char** argv)
         } else if (strcmp(argv[i], "--record") == 0 && i + 1 < argc) {
             if (!plat::OpenKeyRecord(argv[++i])) {
                 fprintf(stderr, "Cannot write the key record %s\n", argv[i]);
+                return false;
+            }
+        } else if (strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
+            std::string error;
+            if (!plat::OpenKeyReplay(argv[++i], error)) {
+                fprintf(stderr, "Cannot play the key replay %s: %s\n", argv[i], error.c_str());
                 return false;
             }
         } else if (strcmp(argv[i], "--scale") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
@@ -50,6 +59,7 @@ int main(int argc, char** argv)
     char noCommandLine[] = "";
     int code = WinMain(GetModuleHandleA(NULL), NULL, noCommandLine, SW_SHOWDEFAULT);
     plat::CloseKeyRecord();
+    plat::CloseKeyReplay();
     SDL_Quit();
     return code;
 }

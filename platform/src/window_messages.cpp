@@ -9,6 +9,7 @@
 
 #include "dinput_focus.h"
 #include "display.h"
+#include "key_replay.h"
 #include "keymap.h"
 #include "platform_state.h"
 #include "surface_registry.h"
@@ -140,6 +141,10 @@ static void PumpEvents()
 
 bool KeyIsDown(int virtualKey)
 {
+    bool replayed = false;
+    if (ReplayDecidesKey(virtualKey, replayed)) {
+        return replayed;
+    }
     if (g_seam.active) {
         return g_keyDown[virtualKey & 0xFF];
     }

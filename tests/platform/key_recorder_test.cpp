@@ -1,5 +1,5 @@
 // The key recorder writes runs of held keys that the simulator reads back,
-// and marks every frame shown in an all-black palette.
+// and marks every frame shown faded out (all black but the white entry 255).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,7 +7,7 @@
 
 #include "key_recorder.h"
 #include "seam.h"
-#include "sim_script.h"
+#include "input_script.h"
 #include "support/game_env.h"
 
 namespace {
@@ -19,6 +19,7 @@ TEST(KeyRecorder, WritesRunsOfHeldKeysThatReadBackAsTheSameScript)
     PALETTEENTRY lit[256] = {};
     lit[7].peGreen = 40;
     PALETTEENTRY black[256] = {};
+    black[255] = {255, 255, 255, 0};
     ASSERT_TRUE(plat::OpenKeyRecord("keys.txt"));
     plat::RecordHeldKeys(lit);
     plat::RecordHeldKeys(black);
@@ -38,9 +39,10 @@ TEST(KeyRecorder, WritesRunsOfHeldKeysThatReadBackAsTheSameScript)
     std::vector<ScriptStep> steps;
     std::string error;
     ASSERT_TRUE(ParseScript(text.str(), steps, error)) << error;
-    ASSERT_EQ(steps.size(), 3u);
-    EXPECT_EQ(ScriptKeys(steps[1].keys), "RZ");
-    EXPECT_EQ(steps[1].frames, 3);
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_TRUE(steps[1].untilBlack);
+    EXPECT_EQ(ScriptKeys(steps[2].keys), "RZ");
+    EXPECT_EQ(steps[2].frames, 3);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sim_script.h"
+#include "input_script.h"
 
 struct SimOptions {
     std::string mapText;

@@ -1,7 +1,19 @@
-// Reading the simulator's input scripts.
-#include "sim_script.h"
+// Reading input scripts.
+#include "input_script.h"
 
 #include <sstream>
+
+const char BLACK_MARK[] = "# black";
+
+bool PaletteFadedOut(const PALETTEENTRY* palette)
+{
+    for (int i = 0; i < 255; i++) {
+        if (palette[i].peRed != 0 || palette[i].peGreen != 0 || palette[i].peBlue != 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 static bool ParseKeys(const std::string& word, std::vector<int>& keys)
 {
@@ -46,6 +58,10 @@ bool ParseScript(const std::string& text, std::vector<ScriptStep>& steps, std::s
     for (int number = 1; std::getline(lines, line); number++) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
+        }
+        if (line == BLACK_MARK) {
+            steps.push_back(ScriptStep{{}, 0, true});
+            continue;
         }
         if (line.find_first_not_of(" \t") == std::string::npos || line[line.find_first_not_of(" \t")] == '#') {
             continue;

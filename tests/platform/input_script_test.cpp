@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "sim_script.h"
+#include "input_script.h"
 
 namespace {
 

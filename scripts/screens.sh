@@ -33,6 +33,10 @@ shot play_clear 1 400
 rm -rf "$work/frames"
 "$root/build/sim" --map "$root/map/map2.map" --input "$work/pause.txt" --every 91 --png "$work/frames" >/dev/null
 cp "$work/frames/frame000091.png" "$out/play_pause.png"
+# Starting boards of a few stages, as the stage designers see them.
+for pair in 9:board_melting_ice 14:board_joined_by_pipes 32:board_waterworks 39:board_everything_in_order; do
+    "$root/build/mapshot" "$root/map/map${pair%%:*}.map" "$out/${pair##*:}.png"
+done
 # The six prolog pictures as they are stored.
 "$root/build/tests/pictures/bmp_to_png" "$root/build/pictures/PROLOG.bmp" "$out/prolog_pages.png" 1
 echo "screenshots in $out"

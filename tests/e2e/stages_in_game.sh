@@ -43,6 +43,8 @@ for stage in $(seq "$first" "$last"); do
     session "$stage" > "$work/session.txt"
     before=$(awk '/^# black$/ { exit } { n += $2 } END { print n + 7 }' "$work/session.txt")
     play=$(awk '/^# black$/ { on = 1; next } on && !/^#/ { n += $2 } END { print n - 546 }' "$work/session.txt")
+    cleared=$("$build/sim" --map "$source/map/map$stage.map" --input "$source/tests/replays/map$stage.txt" \
+              --until-clear | tail -n 2 | head -n 1 | sed 's/^{"frame":\([0-9]*\).*/\1/')
     (cd "$work/game" && exec "$build/frogpond" --window --replay "$work/session.txt") &
     game=$!
     xdotool search --sync --name "2D Game Sample" >/dev/null
@@ -50,7 +52,7 @@ for stage in $(seq "$first" "$last"); do
     started=$(echo "$(date +%s.%N)" | awk '{ printf "%.3f", $1 - 1 / 60 }')
     name=$(printf "stage%02d" "$stage")
     until_frame "$before"; shot "$name-start"
-    until_frame $((before + play + 90)); shot "$name-clear"
+    until_frame $((before + cleared + 90)); shot "$name-clear"
     until_frame $((before + play + 410)); shot "$name-result"
     until_frame $((before + play + 546 + 30))
     kill $game; wait $game 2>/dev/null || true

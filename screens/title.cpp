@@ -87,6 +87,9 @@ static void ReadTitleKeys(void)
     }
 }
 
+// Once a fade-out has begun the menu takes no keys, so no screen is entered
+// with the palette left dark, and the attract timer cannot turn GAME START's
+// fade-out into one to the prolog.
 void RunTitle(void)
 {
     if (!DrawTitle()) {
@@ -101,10 +104,12 @@ void RunTitle(void)
     if (!ReadInput()) {
         return;
     }
-    ReadTitleKeys();
-    if (g_now - g_titleIdleSince > TITLE_IDLE_MS) {
-        g_titleLeaving = 1;
-        g_titleToProlog = 1;
+    if (!g_titleLeaving) {
+        ReadTitleKeys();
+        if (g_now - g_titleIdleSince > TITLE_IDLE_MS) {
+            g_titleLeaving = 1;
+            g_titleToProlog = 1;
+        }
     }
     if (g_titleLeaving && FadeOut(TITLE_FADE_STEP)) {
         if (g_titleToProlog) {

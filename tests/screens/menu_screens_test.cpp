@@ -75,12 +75,54 @@ TEST_F(MenuScreens, ZSkipsTheProlog)
     EXPECT_EQ(g_prologPage, 0) << "no further pages after a skip";
 }
 
+// The prolog's own latch: a Z still held from the last skip does not skip the
+// prolog when it comes round again; a new press does.
+TEST_F(MenuScreens, AZHeldFromTheLastSkipDoesNotSkipThePrologAgain)
+{
+    UpdateFrame(window);
+    Press('Z', true);
+    ASSERT_GT(FramesUntil(SCENE_TITLE, 60), 0);
+    g_scene = SCENE_PROLOG_INIT;
+    RunFrames(20);
+    EXPECT_EQ(g_prologSkip, 0);
+    EXPECT_EQ(g_prologFadingIn, 1);
+    Press('Z', false);
+    UpdateFrame(window);
+    Press('Z', true);
+    UpdateFrame(window);
+    EXPECT_EQ(g_prologSkip, 1) << "a new press during the fade-in skips";
+}
+
 TEST_F(MenuScreens, TheTitleReturnsToThePrologAfterThirtySecondsIdle)
 {
     g_scene = SCENE_TITLE_INIT;
     ASSERT_GT(FramesUntil(SCENE_TITLE, 1), 0);
     EXPECT_EQ(FramesUntil(SCENE_PROLOG_INIT, 1800), -1) << "left before 30 s were up";
     EXPECT_GT(FramesUntil(SCENE_PROLOG_INIT, 200), 0);
+}
+
+TEST_F(MenuScreens, ACursorMoveRestartsTheAttractTimer)
+{
+    g_scene = SCENE_TITLE_INIT;
+    RunFrames(1500);
+    Tap(VK_DOWN);
+    EXPECT_EQ(FramesUntil(SCENE_PROLOG_INIT, 1800), -1) << "the move 24 s in did not restart the timer";
+    EXPECT_GT(FramesUntil(SCENE_PROLOG_INIT, 200), 0);
+}
+
+// Down and Z during GAME START's fade-out once opened the option screen with
+// the palette still dark; a start just before 30 s went to the prolog.
+TEST_F(MenuScreens, TheTitleMenuTakesNoKeysOnceGameStartFadesOut)
+{
+    g_scene = SCENE_TITLE_INIT;
+    RunFrames(1870);
+    ASSERT_EQ(g_scene, SCENE_TITLE);
+    Tap('Z');
+    ASSERT_EQ(g_titleLeaving, 1);
+    Tap(VK_DOWN);
+    Tap('Z');
+    EXPECT_EQ(g_titleCursor, 0);
+    EXPECT_GT(FramesUntil(SCENE_SELECT_INIT, 30), 0) << "the fade-out went elsewhere";
 }
 
 TEST_F(MenuScreens, TheOptionCursorNeverRestsOnTheBlankRowAndZTogglesMusic)
@@ -98,8 +140,10 @@ TEST_F(MenuScreens, TheOptionCursorNeverRestsOnTheBlankRowAndZTogglesMusic)
     ASSERT_EQ(g_optionCursor, 0);
     Tap('Z');
     EXPECT_EQ(g_bgmOn, 0);
+    EXPECT_FALSE(SoundPlaying(SOUND_TITLE)) << "the music stops at once";
     Tap('Z');
     EXPECT_EQ(g_bgmOn, 1);
+    EXPECT_TRUE(SoundPlaying(SOUND_TITLE)) << "and starts again at once";
     Press('X', true);
     UpdateFrame(window);
     EXPECT_EQ(g_scene, SCENE_TITLE_INIT);

@@ -199,9 +199,9 @@ TEST_F(MenuScreens, ThePadAloneDrivesEveryMenuScreen)
     EXPECT_EQ(g_scene, SCENE_TITLE_INIT) << "B leaves the option screen";
 }
 
-// The same player goes on: the title's GAME START, a stage chosen and played
-// with the stick to its clear, the clear skipped and the result left, all with
-// the pad alone.
+// The same player goes on: the title's GAME START, a stage chosen, paused and
+// resumed, played with the stick to its clear, the clear skipped and the
+// result left, all with the pad alone.
 TEST_F(MenuScreens, ThePadAloneChoosesPlaysAndClearsAStage)
 {
     ScratchFolder folder;
@@ -222,6 +222,17 @@ TEST_F(MenuScreens, ThePadAloneChoosesPlaysAndClearsAStage)
     RunFrames(30);
     ASSERT_GT(holdA(SCENE_SELECT), 0) << "A on GAME START";
     ASSERT_GT(holdA(SCENE_PLAY), 0) << "A on stage 1";
+    RunFrames(20);
+    auto tap = [&](SDL_GameControllerButton button) {
+        seam::SetJoystickButton(0, button, true);
+        RunFrames(1);
+        seam::SetJoystickButton(0, button, false);
+        RunFrames(1);
+    };
+    tap(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_EQ(g_paused, 1) << "Start pauses";
+    tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_EQ(g_paused, 0) << "B closes the pause menu";
     seam::SetJoystickAxis(0, SDL_CONTROLLER_AXIS_LEFTX, 32767);
     ASSERT_GT(FramesUntil(SCENE_PLAY_CLEAR, 400), 0) << "the stick pushed the crate onto the target";
     seam::SetJoystickAxis(0, SDL_CONTROLLER_AXIS_LEFTX, 0);

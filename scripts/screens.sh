@@ -34,7 +34,7 @@ rm -rf "$work/frames"
 "$root/build/sim" --map "$root/map/map2.map" --input "$work/pause.txt" --every 91 --png "$work/frames" >/dev/null
 cp "$work/frames/frame000091.png" "$out/play_pause.png"
 # Starting boards of a few stages, as the stage designers see them.
-for pair in 9:board_melting_ice 14:board_joined_by_pipes 32:board_waterworks 39:board_everything_in_order; do
+for pair in 9:board_melting_ice 14:board_joined_by_pipes 32:board_waterworks 40:board_everything_in_order; do
     "$root/build/mapshot" "$root/map/map${pair%%:*}.map" "$out/${pair##*:}.png"
 done
 # The six prolog pictures as they are stored.

@@ -34,9 +34,10 @@ add_executable(game_tests
     tests/stage/shipped_stages_test.cpp
     tests/stage/stage_start_test.cpp
     tests/platform/input_script_test.cpp
+    tests/tools/soundview_test.cpp
     )
 target_include_directories(game_tests PRIVATE tests platform/src platform/seam tools/sim)
-target_link_libraries(game_tests PRIVATE game_core platform game_resources GTest::gtest_main)
+target_link_libraries(game_tests PRIVATE game_core platform game_resources soundview_core GTest::gtest_main)
 target_compile_definitions(game_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)
 

@@ -40,7 +40,8 @@ struct Oscillator {
             value = 4 * std::fabs(phase - 0.5) - 1;
             break;
         case WAVE_SQUARE: {
-            value = phase < ins.duty ? 1.0 : -1.0;
+            // Less the mean of a pulse of this duty, so narrow pulses carry no DC.
+            value = (phase < ins.duty ? 1.0 : -1.0) - (2 * ins.duty - 1);
             value += Blep(phase, increment);
             double shifted = std::fmod(phase + 1.0 - ins.duty, 1.0);
             value -= Blep(shifted, increment);
@@ -167,16 +168,42 @@ void AddEcho(const Instrument& ins, int rate, bool loop, std::vector<double>& mo
     }
 }
 
+// A piece that ends leaves room after its last beat for the longest release,
+// so its last notes die away inside the file; a loop's tails wrap round.
+double BeatSeconds(const Score& score, long frames)
+{
+    double beats = 0;
+    for (const auto& entry : score.voices) {
+        beats = std::max(beats, entry.second.length);
+    }
+    double tail = 0;
+    if (!score.loop) {
+        for (const auto& entry : score.instruments) {
+            tail = std::max(tail, entry.second.release);
+        }
+    }
+    double seconds = (double)frames / score.rate;
+    return std::max(seconds / 2, seconds - tail) / beats;
+}
+
+// The last few milliseconds of a piece that ends fade to silence, so echoes
+// still sounding there stop without a click.
+void FadeEnd(const Score& score, std::vector<double>& left, std::vector<double>& right)
+{
+    const long fade = score.loop ? 0 : std::min((long)left.size() / 4, (long)(0.03 * score.rate));
+    for (long i = 0; i < fade; i++) {
+        double gain = (double)i / fade;
+        left[left.size() - 1 - i] *= gain;
+        right[right.size() - 1 - i] *= gain;
+    }
+}
+
 }  // namespace
 
 std::vector<float> RenderScore(const Score& score)
 {
     long frames = score.dataBytes / (score.channels * score.bits / 8);
-    double beats = 0;
-    for (const auto& entry : score.voices) {
-        beats = std::max(beats, entry.second.length);
-    }
-    double beatSeconds = (double)frames / score.rate / beats;
+    double beatSeconds = BeatSeconds(score, frames);
     std::vector<double> left(frames), right(frames);
     uint32_t seed = 12345;
     for (const auto& entry : score.voices) {
@@ -193,6 +220,7 @@ std::vector<float> RenderScore(const Score& score)
             right[i] += mono[i] * rightGain;
         }
     }
+    FadeEnd(score, left, right);
     double peak = 1e-9;
     for (long i = 0; i < frames; i++) {
         peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});

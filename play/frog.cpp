@@ -92,12 +92,19 @@ static void StandOnItem(FrogStep* step)
     SetWalkPose();
 }
 
-// The cell's level is read as pixels of liquid above its bottom edge.
+// The cell's level is read as pixels of liquid above its bottom edge. A point
+// on the top edge of a full cell is under water when the cell above holds
+// any: otherwise a frog whose test point lands exactly there could not swim
+// up through deep water.
 static int UnderSurface(const FrogStep* step, int depth)
 {
     int py = step->top + depth;
     const Cell* cell = ProbeCell(step->left, py);
-    return cell->level != 0 && ProbeRowTop(py) + CELL_SIZE - cell->level < py;
+    int rowTop = ProbeRowTop(py);
+    if (cell->level >= CELL_SIZE && rowTop == py) {
+        return ProbeCell(step->left, py - 1)->level != 0;
+    }
+    return cell->level != 0 && rowTop + CELL_SIZE - cell->level < py;
 }
 
 static void Swim(FrogStep* step)

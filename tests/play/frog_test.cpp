@@ -180,6 +180,20 @@ TEST_F(Frog, ClimbsLaddersWithoutFallingOrJumping)
 }
 
 // Rows 3 to 5 full of liquid over a floor at row 6, dry air above.
+// A frog whose test point 14 px below its box top lands exactly on a row's
+// top edge in deep water once could not swim up: that cell's surface is its
+// own top edge, and only the full cell above says the point is under water.
+TEST_F(Frog, SwimsUpThroughDeepWaterFromAnyHeight)
+{
+    std::string wet = "10" + std::string("0H0H0H0H0H0H0H0H");
+    Start({"", wet, wet, wet, wet, wet}, 48, 75);
+    Hold(VK_UP, true);
+    MoveFrog();
+    EXPECT_EQ(g_frogY, 73) << "the point at y 96 lies under the water of row 3";
+    Frames(60);
+    EXPECT_LT(g_frogY, 24) << "up to the surface at the top of row 1";
+}
+
 TEST_F(Frog, SwimsInFourDirectionsAndFloatsAtTheSurface)
 {
     std::string wet = "10" + std::string("0H0H0H0H0H0H0H0H");

@@ -95,8 +95,16 @@ static void PartSideways(Item* item, const Item* other)
     item->rolling = 0;
 }
 
+// Whether the other item, lifted to `y`, would still be in open cells.
+static int RoomToLift(const Item* other, int y)
+{
+    int top = y + FULL_SIZE - other->h;
+    return ProbePassable(other->box.left, top) && ProbePassable(other->box.right, top);
+}
+
 // Whichever came down onto the other is set on it; side by side they part,
-// and the step handed to a carried item is taken back.
+// and the step handed to a carried item is taken back. A rising item lifts
+// the one on it, unless that one is against a ceiling: then it stays under.
 static void Part(const ItemPass* pass, Item* other, Item* carried)
 {
     Item* item = pass->item;
@@ -107,7 +115,7 @@ static void Part(const ItemPass* pass, Item* other, Item* carried)
         if (carried != NULL) {
             carried->pushDx = 0;
         }
-    } else if (pass->falling == 1) {
+    } else if (pass->falling == 1 || !RoomToLift(other, item->box.top - other->h)) {
         item->y = other->box.bottom + 1 - (FULL_SIZE - item->h);
     } else {
         other->y = item->box.top - other->h;

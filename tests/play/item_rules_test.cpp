@@ -408,4 +408,20 @@ TEST_F(ItemRules, AnItemStuckInAWallStaysWhereItIs)
     EXPECT_EQ(g_items[0].x, 24);
 }
 
+// A crate floating up in a flooded shaft lifts the metal block on it while the
+// block has room above, and stays under it at a ceiling: it once pushed the
+// block into the wall.
+TEST_F(ItemRules, AFloatingCrateLiftsWhatItCarriesOnlyWhileThereIsRoom)
+{
+    Load({SPARE_TARGET, "1000", "10YH", "10XH", "100H", "100H"});
+    Frames(80);
+    EXPECT_LT(g_items[0].y, 48) << "lifted into the open row";
+    EXPECT_EQ(g_items[1].box.top, g_items[0].box.bottom + 1) << "the crate right under it";
+
+    Load({SPARE_TARGET, "1010", "10YH", "10XH", "100H", "100H"});
+    Frames(80);
+    EXPECT_EQ(g_items[0].y, 48) << "not into the ceiling";
+    EXPECT_EQ(g_items[1].y, 72);
+}
+
 }  // namespace

@@ -17,6 +17,25 @@ static void ReportToDebugger(void* context, int fault, int line, int)
     OutputDebugStringA(text);
 }
 
+// Opens the map for reading; a name that opens but cannot be read (a folder,
+// say) counts as missing.
+static FILE* OpenMapFile(const char* name)
+{
+    FILE* file = fopen(name, "rb");
+    if (file == NULL) {
+        return NULL;
+    }
+    int first = fgetc(file);
+    if (first == EOF && ferror(file)) {
+        fclose(file);
+        return NULL;
+    }
+    if (first != EOF) {
+        ungetc(first, file);
+    }
+    return file;
+}
+
 // Binary reading with the text-mode rules applied by the reader, so that
 // every platform reads a map the same way.
 void LoadStageMap(void)
@@ -24,7 +43,7 @@ void LoadStageMap(void)
     char name[20];
     snprintf(name, sizeof name, "map/map%d.map", g_stageNo);
     MapText text;
-    FILE* file = fopen(name, "rb");
+    FILE* file = OpenMapFile(name);
     if (file == NULL) {
         char line[64];
         snprintf(line, sizeof line, "Could not open %s\n", name);

@@ -2,6 +2,8 @@
 // told to the debugger with file and line, a missing file gives empty cells.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/app_state.h"
 #include "app/scenes.h"
 #include "stage/board.h"
@@ -46,10 +48,18 @@ TEST(LoadStageMap, TellsTheDebuggerWhichLineOfWhichFileWasSkipped)
     EXPECT_EQ(g_board[24][0].tile, TILE_WALL);
 }
 
-TEST(LoadStageMap, MissingFileGivesABoardOfEmptyCells)
+// A folder in the map's place reads as missing too, rather than as a map
+// whose frog starts outside the board.
+TEST(LoadStageMap, MissingOrUnreadableFileGivesABoardOfEmptyCells)
 {
     ResetGame();
     ScratchFolder folder;
+    std::filesystem::create_directories("map/map3.map");
+    g_stageNo = 3;
+    LoadStageMap();
+    EXPECT_TRUE(HasDebugLine("Could not open map/map3.map\n"));
+    EXPECT_EQ(seam::DebugLines().size(), 1u);
+    seam::Reset();
     LoadMapText(WalledMap({"X1K1F1A1"}, "55"));
     g_stageNo = 2;
     LoadStageMap();

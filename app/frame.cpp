@@ -1,5 +1,6 @@
 // The frame tick: stamp the time, run the current scene, present the frame.
-#include "app/scenes.h"
+#include "app/frame.h"
+#include "app/app_state.h"
 
 #include "play/play_screen.h"
 #include "screens/prolog.h"

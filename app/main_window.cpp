@@ -1,12 +1,11 @@
 // The entry point, the one window and the message loop.
-#include <cstdio>
-
 #include "app/main_window.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
+#include "app/frame.h"
 #include "audio/sound.h"
 #include "input/joystick.h"
+#include "stage/map_file.h"
 #include "video/display.h"
 
 static const int MAX_STAGES = 80;
@@ -16,9 +15,7 @@ static int CountStages(void)
 {
     int count = 0;
     while (count < MAX_STAGES) {
-        char name[32];
-        snprintf(name, sizeof name, "map/map%d.map", count + 1);
-        FILE* file = fopen(name, "r");
+        FILE* file = OpenStageMapFile(count + 1);
         if (file == NULL) {
             break;
         }

@@ -13,7 +13,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/scenes.h"
+#include "app/frame.h"
 #include "audio/sound.h"
 #include "play/frog.h"
 #include "play/item_rules.h"

@@ -34,6 +34,7 @@ set(GAME_SOURCES
     stage/board.cpp
     stage/board_dump.cpp
     stage/game_rand.cpp
+    stage/item_box.cpp
     stage/items.cpp
     stage/map_build.cpp
     stage/map_file.cpp

@@ -4,7 +4,6 @@
 #include "play/board_draw.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "play/cell_probe.h"
 #include "stage/board.h"

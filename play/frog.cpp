@@ -3,7 +3,7 @@
 // starts the clock, and walks, climbs, jumps and moves, in that order.
 #include "play/frog.h"
 
-#include "app/scenes.h"
+#include "app/app_state.h"
 #include "play/frog_step.h"
 #include "stage/play_state.h"
 #include "stage/tiles.h"

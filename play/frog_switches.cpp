@@ -5,7 +5,6 @@
 #include <stddef.h>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "play/frog.h"
 #include "stage/play_state.h"

@@ -1,5 +1,4 @@
-// Item-rule helpers over the board and the item table: liquid released into
-// a visible cell only, and the number of records in play kept in the table.
+// Item-rule helper over the board: liquid released into a visible cell only.
 #include "play/item_pass.h"
 
 void AddLiquidAt(int px, int py)
@@ -8,12 +7,4 @@ void AddLiquidAt(int px, int py)
     if (cell != NULL) {
         cell->level++;
     }
-}
-
-int ItemsInPlay(void)
-{
-    if (g_itemCount < 0) {
-        return 0;
-    }
-    return g_itemCount < MAX_ITEMS ? g_itemCount : MAX_ITEMS;
 }

@@ -3,43 +3,7 @@
 // gets its new box, and is parted from every item it now overlaps.
 #include "play/item_pass.h"
 #include "play/item_rules.h"
-
-struct ItemSize {
-    int belowLife;
-    int size;
-};
-
-// Ice shrinks as it melts; at any other life an item is a full cell.
-static const ItemSize ITEM_SIZES[] = {
-    {700, 16},
-    {1400, 20},
-};
-
-static const int FULL_SIZE = 24;
-
-void FitItemBox(Item* item)
-{
-    int size = FULL_SIZE;
-    for (const ItemSize& step : ITEM_SIZES) {
-        if (item->life < step.belowLife) {
-            size = step.size;
-            break;
-        }
-    }
-    item->w = size;
-    item->h = size;
-    int x = item->x;
-    int y = item->y;
-    item->box = RECT{x + FULL_SIZE - size, y + FULL_SIZE - size, x + size - 1, y + size - 1};
-}
-
-void FitItemBoxes(void)
-{
-    int count = ItemsInPlay();
-    for (int i = 0; i < count; i++) {
-        FitItemBox(&g_items[i]);
-    }
-}
+#include "stage/item_box.h"
 
 static int LeftSideFree(const ItemPass* pass, int speed)
 {
@@ -90,7 +54,7 @@ static void PartSideways(Item* item, const Item* other)
     if (item->box.left <= other->box.left) {
         item->x = other->box.left - item->w;
     } else {
-        item->x = other->box.right + 1 - (FULL_SIZE - item->w);
+        item->x = other->box.right + 1 - (ITEM_FULL_SIZE - item->w);
     }
     item->rolling = 0;
 }
@@ -98,7 +62,7 @@ static void PartSideways(Item* item, const Item* other)
 // Whether the other item, lifted to `y`, would still be in open cells.
 static int RoomToLift(const Item* other, int y)
 {
-    int top = y + FULL_SIZE - other->h;
+    int top = y + ITEM_FULL_SIZE - other->h;
     return ProbePassable(other->box.left, top) && ProbePassable(other->box.right, top);
 }
 
@@ -116,7 +80,7 @@ static void Part(const ItemPass* pass, Item* other, Item* carried)
             carried->pushDx = 0;
         }
     } else if (pass->falling == 1 || !RoomToLift(other, item->box.top - other->h)) {
-        item->y = other->box.bottom + 1 - (FULL_SIZE - item->h);
+        item->y = other->box.bottom + 1 - (ITEM_FULL_SIZE - item->h);
     } else {
         other->y = item->box.top - other->h;
     }

@@ -23,9 +23,6 @@ struct ItemPass {
 // One unit of liquid more in the visible cell at (px, py); none elsewhere.
 void AddLiquidAt(int px, int py);
 
-// The number of item records in use, kept within the item table.
-int ItemsInPlay(void);
-
 // The moving half of an item's pass: fall, handed-on step, side blocking,
 // move, carry, new box and the parting of overlapping items.
 void MoveItem(ItemPass* pass);

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "play/item_pass.h"
 #include "stage/play_state.h"

@@ -17,11 +17,4 @@ inline int RectsOverlap(const RECT* a, const RECT* b)
 // One pass over every item; may clear the stage and set the clear scene.
 void UpdateItems(void);
 
-// Size and hit box of the item from its life and position.
-void FitItemBox(Item* item);
-
-// Every item in use gets the hit box of where it stands; run once the map
-// is loaded, so that no item starts from the board's top-left corner.
-void FitItemBoxes(void);
-
 #endif

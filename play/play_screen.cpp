@@ -5,7 +5,6 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "play/board_draw.h"

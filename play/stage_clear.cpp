@@ -4,7 +4,6 @@
 #include "play/play_screen.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "play/item_rules.h"

@@ -3,7 +3,6 @@
 #include "screens/title.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "video/atlas.h"

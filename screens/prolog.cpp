@@ -3,7 +3,6 @@
 #include "screens/prolog.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "screens/prolog_text.h"
@@ -23,9 +22,6 @@ int g_prologKeyLatch;
 static const int PROLOG_PAGES = 5;
 static const int PROLOG_FADE_STEP = 5;
 static const DWORD PROLOG_PAGE_MS = 4000;
-// "ＭＳ Ｐゴシック" in code page 932.
-static const char PROLOG_FACE[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
-
 // The page's cell of the PROLOG picture: two across, three down.
 static void SetPrologSource(int page)
 {
@@ -51,8 +47,8 @@ static void DrawPrologPage(void)
 {
     BYTE grey = (BYTE)(g_prologLevel & 0xFF);
     COLORREF colour = RGB(grey, grey, grey);
-    DrawTextGdi(100, 320, g_prologLines[2 * g_prologPage], colour, 24, PROLOG_FACE, 1);
-    DrawTextGdi(100, 360, g_prologLines[2 * g_prologPage + 1], colour, 24, PROLOG_FACE, 1);
+    DrawTextGdi(100, 320, g_prologLines[2 * g_prologPage], colour, 24, TEXT_FACE_GOTHIC, 1);
+    DrawTextGdi(100, 360, g_prologLines[2 * g_prologPage + 1], colour, 24, TEXT_FACE_GOTHIC, 1);
 }
 
 // Z or X skips once per press, by the prolog's own latch.

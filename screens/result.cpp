@@ -3,7 +3,6 @@
 #include "screens/result.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "screens/score_file.h"
@@ -57,6 +56,15 @@ static int DrawResult(void)
     return DrawRanking();
 }
 
+// Under the time just played, while the best times of this run are in
+// memory only.
+static void DrawUnsavedWarning(void)
+{
+    if (g_scoresUnsaved) {
+        DrawTextGdi(80, 212, "BEST TIME NOT SAVED", RGB(255, 176, 164), 20, TEXT_FACE_GOTHIC, 0);
+    }
+}
+
 // After the last stage the select stays on it.
 static void LeaveResult(void)
 {
@@ -87,6 +95,7 @@ void RunResult(void)
     if (!DrawResult()) {
         return;
     }
+    DrawUnsavedWarning();
     if (g_resultFadeIn) {
         if (!FadeIn(RESULT_FADE_STEP)) {
             return;

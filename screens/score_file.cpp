@@ -2,7 +2,9 @@
 // seven digits each, stage by stage and slot by slot, with nothing between.
 #include "screens/score_file.h"
 
+#include <errno.h>
 #include <stdio.h>
+#include <string.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -14,6 +16,7 @@
 #include "stage/play_state.h"
 
 DWORD g_bestTimes[SCORE_STAGES][BEST_TIME_SLOTS];
+int g_scoresUnsaved;
 
 static const char SCORE_FILE[] = "score.dat";
 static const char SCORE_TEMP_FILE[] = "score.dat.tmp";
@@ -75,6 +78,13 @@ void LoadScores(void)
     }
 }
 
+void RefreshScores(void)
+{
+    if (!g_scoresUnsaved) {
+        LoadScores();
+    }
+}
+
 int RankPlayTime(void)
 {
     const DWORD* slots = StageBestTimes(g_stageNo);
@@ -119,9 +129,14 @@ static int SyncFile(FILE* file)
     return _commit(_fileno(file)) == 0;
 }
 
+// The system's reason goes into errno, as the C library's calls leave theirs.
 static int MoveOver(const char* from, const char* to)
 {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 1;
+    }
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return 0;
 }
 #else
 static int SyncFile(FILE* file)
@@ -148,17 +163,31 @@ static int WriteTempFile(const char* text)
     return written && closed;
 }
 
+// A failed save is told to the player, who would otherwise lose a record
+// without a word; the reason is the first failing step's.
+static void ReportSaveFailure(int reason)
+{
+    OutputDebugStringA("score.dat not saved: the old file is kept\n");
+    fprintf(stderr, "frogpond: score.dat not saved (%s); the best times are kept until the next save\n",
+            strerror(reason));
+}
+
 void SaveScores(void)
 {
     InsertPlayTime();
-    if (g_resultRank == 0) {
+    if (g_resultRank == 0 && !g_scoresUnsaved) {
         return;
     }
     OutputDebugStringA("ScoreSave\n");
     char text[SCORE_FILE_SIZE + 1];
     FormatScores(text);
+    errno = 0;
     if (!WriteTempFile(text) || !MoveOver(SCORE_TEMP_FILE, SCORE_FILE)) {
+        int reason = errno != 0 ? errno : EIO;
         remove(SCORE_TEMP_FILE);
-        OutputDebugStringA("score.dat not saved: the old file is kept\n");
+        ReportSaveFailure(reason);
+        g_scoresUnsaved = 1;
+        return;
     }
+    g_scoresUnsaved = 0;
 }

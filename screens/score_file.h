@@ -24,9 +24,18 @@ void LoadScores(void);
 // g_playTime, or 0 when none does.
 int RankPlayTime(void);
 
+// The stage select's reading of the table: from the file, unless an earlier
+// save failed, in which case the table in memory holds times the file lacks
+// and stays as it is.
+void RefreshScores(void);
+
 // Inserts g_playTime into stage g_stageNo's slots and, when g_resultRank is
-// not 0, rewrites "score.dat" through a temporary file so that a failed save
-// leaves the old file whole.
+// not 0 or an earlier save failed, rewrites "score.dat" through a temporary
+// file so that a failed save leaves the old file whole. A failure is told on
+// stderr with its reason, and the times are kept in memory for the next try.
 void SaveScores(void);
+
+// 1 while the table holds best times that "score.dat" lacks.
+extern int g_scoresUnsaved;
 
 #endif

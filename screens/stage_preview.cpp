@@ -1,16 +1,16 @@
-// The stage select's preview: the chosen map read by the board loading
-// itself, shown as 10 x 10 miniatures with the liquid each open cell starts
-// with, beside the stage number and the stage's three best times.
+// The stage select's preview: the chosen map's cell codes shown as 10 x 10
+// miniatures with the liquid each open cell starts with, beside the stage
+// number and the stage's three best times.
 #include "screens/stage_select.h"
 
 #include <stdio.h>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "screens/score_file.h"
 #include "screens/time_digits.h"
-#include "stage/items.h"
-#include "stage/map_reader.h"
+#include "stage/board.h"
+#include "stage/map_file.h"
+#include "stage/map_text.h"
 #include "stage/tiles.h"
 #include "video/atlas.h"
 #include "video/display.h"
@@ -31,33 +31,40 @@ static const int BEST_TIMES_X = 450;
 static const int BEST_TIMES_Y = 120;
 static const int BEST_TIMES_STEP = 50;
 
-// The board as loaded, with every item put back on the cell it starts in.
-static void TakePreviewFromBoard(void)
+// Each cell's code as the map gives it, without the board loader's reading
+// of it: a belt's middle keeps its plain code, an item shows where the map
+// puts it. Cells the map does not reach show as empty, as on the board.
+static void ReadPreviewCells(MapText* text)
 {
     for (int x = 0; x < BOARD_COLUMNS; x++) {
         for (int y = 0; y < BOARD_ROWS; y++) {
-            g_previewTile[x][y] = g_board[x][y].tile;
-            g_previewLevel[x][y] = g_board[x][y].level;
+            g_previewTile[x][y] = TILE_EMPTY;
+            g_previewLevel[x][y] = 0;
         }
     }
-    for (int i = 0; i < g_itemCount; i++) {
-        g_previewTile[g_items[i].x / CELL_SIZE][g_items[i].y / CELL_SIZE] = g_items[i].type + TILE_FIRST_ITEM - 1;
-    }
-    for (int x = 0; x < BOARD_COLUMNS; x++) {
-        for (int y = 0; y < BOARD_ROWS; y++) {
-            int tile = g_previewTile[x][y];
-            g_previewShowLevel[x][y] = tile == TILE_EMPTY || tile == TILE_LADDER || tile == TILE_TARGET;
+    ReadMapChar(text);
+    ReadMapChar(text);
+    int row = -1;
+    int column = 0;
+    for (int c = ReadMapChar(text); c != MAP_END && c != 255; c = ReadMapChar(text)) {
+        if (c == '\n') {
+            row++;
+            column = 0;
+            continue;
         }
+        int level = ReadMapChar(text);
+        if (row >= 0 && row < BOARD_ROWS && column < BOARD_COLUMNS) {
+            g_previewTile[column][row] = c - '0';
+            g_previewLevel[column][row] = level == MAP_END ? 0 : level - '0';
+        }
+        column++;
     }
 }
 
-// The play board is free here: the next stage start loads it again. A map
-// that cannot be opened reads as an empty text, so the preview is empty.
 void LoadPreview(void)
 {
-    char name[20];
-    snprintf(name, sizeof name, "map/map%d.map", g_stageNo);
-    FILE* file = fopen(name, "rb");
+    FILE* file = OpenStageMapFile(g_stageNo);
+    g_previewFound = file != NULL;
     MapBytes nothing = {NULL, 0, 0};
     MapText text;
     if (file != NULL) {
@@ -65,12 +72,16 @@ void LoadPreview(void)
     } else {
         OpenMapText(&text, NextMemoryByte, &nothing);
     }
-    ReadStageMap(&text, (int)g_now, MapReport{NULL, NULL});
-    g_previewFound = file != NULL;
+    ReadPreviewCells(&text);
     if (file != NULL) {
         fclose(file);
     }
-    TakePreviewFromBoard();
+    for (int x = 0; x < BOARD_COLUMNS; x++) {
+        for (int y = 0; y < BOARD_ROWS; y++) {
+            int tile = g_previewTile[x][y];
+            g_previewShowLevel[x][y] = tile == TILE_EMPTY || tile == TILE_LADDER || tile == TILE_TARGET;
+        }
+    }
 }
 
 // 24 units fill the 10 pixels of a cell.

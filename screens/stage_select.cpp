@@ -3,7 +3,6 @@
 #include "screens/stage_select.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "screens/score_file.h"
@@ -27,7 +26,7 @@ void InitStageSelect(void)
 {
     g_selectFadeIn = 1;
     g_selectLeaving = 0;
-    LoadScores();
+    RefreshScores();
     if (g_bgmOn) {
         PlaySound(SOUND_TITLE);
     }
@@ -138,10 +137,10 @@ void RunStageSelect(void)
     if (!ReadInput()) {
         return;
     }
+    if (g_openStageCount > 0) {
+        ReadCursorKeys();
+    }
     if (!g_selectLeaving) {
-        if (g_openStageCount > 0) {
-            ReadCursorKeys();
-        }
         ReadLeaveKeys();
     }
     if (g_selectLeaving && FadeOut(SELECT_FADE_STEP)) {

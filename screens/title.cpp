@@ -3,7 +3,6 @@
 #include "screens/title.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "video/atlas.h"
@@ -88,8 +87,8 @@ static void ReadTitleKeys(void)
 }
 
 // Once a fade-out has begun the menu takes no keys, so no screen is entered
-// with the palette left dark, and the attract timer cannot turn GAME START's
-// fade-out into one to the prolog.
+// with the palette left dark. The attract timer runs on: if it passes 30 s
+// during GAME START's fade-out, the title goes to the prolog instead.
 void RunTitle(void)
 {
     if (!DrawTitle()) {
@@ -106,10 +105,10 @@ void RunTitle(void)
     }
     if (!g_titleLeaving) {
         ReadTitleKeys();
-        if (g_now - g_titleIdleSince > TITLE_IDLE_MS) {
-            g_titleLeaving = 1;
-            g_titleToProlog = 1;
-        }
+    }
+    if (g_now - g_titleIdleSince > TITLE_IDLE_MS) {
+        g_titleLeaving = 1;
+        g_titleToProlog = 1;
     }
     if (g_titleLeaving && FadeOut(TITLE_FADE_STEP)) {
         if (g_titleToProlog) {

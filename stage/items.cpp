@@ -1,4 +1,5 @@
-// Storage of the item records and their clearing at stage start.
+// Storage of the item records, their clearing at stage start, and how many
+// are in use.
 #include "stage/items.h"
 
 Item g_items[MAX_ITEMS];
@@ -20,4 +21,12 @@ void ClearItems(void)
         item->box = RECT{0, 0, 0, 0};
     }
     g_itemCount = 0;
+}
+
+int ItemsInPlay(void)
+{
+    if (g_itemCount < 0) {
+        return 0;
+    }
+    return g_itemCount < MAX_ITEMS ? g_itemCount : MAX_ITEMS;
 }

@@ -38,4 +38,7 @@ extern int g_itemCount;
 // Clears every record's position, size and motion and empties the list.
 void ClearItems(void);
 
+// The number of item records in use, kept within the item table.
+int ItemsInPlay(void);
+
 #endif

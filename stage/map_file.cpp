@@ -1,13 +1,10 @@
-// LoadStageMap: opens the stage's map file and reads it into the board,
-// telling the debugger about every part of the file that had to be skipped.
+// What counts as a stage's map file, and LoadStageMap, which reads it into the
+// board telling the debugger about every part of the file that had to be skipped.
 #include "stage/map_file.h"
 
 #include <windows.h>
 
-#include <stdio.h>
-
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "stage/map_reader.h"
 
 static void ReportToDebugger(void* context, int fault, int line, int)
@@ -17,10 +14,10 @@ static void ReportToDebugger(void* context, int fault, int line, int)
     OutputDebugStringA(text);
 }
 
-// Opens the map for reading; a name that opens but cannot be read (a folder,
-// say) counts as missing.
-static FILE* OpenMapFile(const char* name)
+FILE* OpenStageMapFile(int stageNo)
 {
+    char name[32];
+    snprintf(name, sizeof name, "map/map%d.map", stageNo);
     FILE* file = fopen(name, "rb");
     if (file == NULL) {
         return NULL;
@@ -43,7 +40,7 @@ void LoadStageMap(void)
     char name[20];
     snprintf(name, sizeof name, "map/map%d.map", g_stageNo);
     MapText text;
-    FILE* file = OpenMapFile(name);
+    FILE* file = OpenStageMapFile(g_stageNo);
     if (file == NULL) {
         char line[64];
         snprintf(line, sizeof line, "Could not open %s\n", name);

@@ -3,10 +3,9 @@
 #include "stage/stage_start.h"
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
-#include "play/item_rules.h"
 #include "stage/game_rand.h"
+#include "stage/item_box.h"
 #include "stage/map_file.h"
 #include "stage/play_state.h"
 

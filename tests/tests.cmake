@@ -41,6 +41,9 @@ target_link_libraries(game_tests PRIVATE game_core platform game_resources sound
 target_compile_definitions(game_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)
 
+# The folders include one another only downward, as the README draws them.
+add_test(NAME include_structure COMMAND ${CMAKE_SOURCE_DIR}/scripts/check_includes.sh)
+
 # The bitmap reader under libFuzzer with sanitizers (clang builds only).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND FUZZ)
     add_executable(bmp_reader_fuzz tests/fuzz/bmp_reader_fuzz.cpp platform/src/bmp_reader.cpp)

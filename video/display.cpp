@@ -174,12 +174,18 @@ void ReleaseAllObjects(void)
     g_dd = NULL;
 }
 
+// The pictures are copied in by nearest colour, so they are reloaded against
+// the full palette even when a loss comes in the middle of a fade; the faded
+// palette is put back before the frame is shown.
 HRESULT RestoreAllSurfaces(void)
 {
     HRESULT result = g_primary->Restore();
     if (result != DD_OK) {
         return result;
     }
+    PALETTEENTRY shown[256];
+    g_palette->GetEntries(0, 0, 256, shown);
+    g_palette->SetEntries(0, 0, 256, g_paletteTarget);
     for (int i = 0; i < IMAGE_SURFACE_COUNT; i++) {
         const ImageSurface& image = IMAGE_SURFACES[i];
         result = (*image.surface)->Restore();
@@ -187,6 +193,7 @@ HRESULT RestoreAllSurfaces(void)
             DDReloadBitmap(*image.surface, image.bitmap);
         }
     }
+    g_palette->SetEntries(0, 0, 256, shown);
     return result;
 }
 

@@ -11,4 +11,7 @@ int FadeOut(int step);
 void SetPaletteBlack(void);
 void DrawTextGdi(int x, int y, LPCSTR text, COLORREF colour, int height, LPCSTR faceName, BYTE italic);
 
+// The Gothic face every line of the game's text is set in, in code page 932.
+extern const char TEXT_FACE_GOTHIC[];
+
 #endif

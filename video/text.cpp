@@ -3,6 +3,9 @@
 
 #include "video/display.h"
 
+// "ＭＳ Ｐゴシック" in code page 932.
+const char TEXT_FACE_GOTHIC[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+
 void DrawTextGdi(int x, int y, LPCSTR text, COLORREF colour, int height, LPCSTR faceName, BYTE italic)
 {
     LOGFONTA description;

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/scenes.h"
+#include "app/frame.h"
 #include "seam.h"
 #include "support/game_env.h"
 #include "video/display.h"

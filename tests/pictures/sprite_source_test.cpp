@@ -34,7 +34,7 @@ TEST(SpriteSource, InkNamesCoverKeyPlainIndicesAndRampShades)
     EXPECT_TRUE(ParseInkName("key", &ink));
     EXPECT_EQ(ink, 47);
     EXPECT_TRUE(ParseInkName(" white ", &ink));
-    EXPECT_EQ(ink, 255);
+    EXPECT_EQ(ink, 254) << "entry 255 stays lit through the fades";
     EXPECT_TRUE(ParseInkName("200", &ink));
     EXPECT_EQ(ink, 200);
     EXPECT_TRUE(ParseInkName("frog 15", &ink));
@@ -57,9 +57,9 @@ TEST(SpriteSource, GridFillsTheNamedRectangleAndMirrorsFlipIt)
     EXPECT_EQ(sprites[0].member, 2);
     ASSERT_EQ(sprites[0].pixels.size(), 100u);
     EXPECT_EQ(sprites[0].pixels[4], 112 + 9);
-    EXPECT_EQ(sprites[0].pixels[5], 255);
+    EXPECT_EQ(sprites[0].pixels[5], 254);
     EXPECT_EQ(sprites[1].member, 3);
-    EXPECT_EQ(sprites[1].pixels[4], 255);
+    EXPECT_EQ(sprites[1].pixels[4], 254);
     EXPECT_EQ(sprites[1].pixels[5], 112 + 9);
 
     Image8 image = MakeImage(456, 198, 47, TreeAssets().game);
@@ -67,11 +67,11 @@ TEST(SpriteSource, GridFillsTheNamedRectangleAndMirrorsFlipIt)
     PasteSprites(image, PICTURE_STRINGS, {sprites[0]});
     AtlasBox two = AtlasMember(ATLAS_PREVIEW_TILE, 2, 0);
     EXPECT_EQ(PixelAt(image, two.left, two.top), 112 + 9);
-    EXPECT_EQ(PixelAt(image, two.right - 1, two.bottom - 1), 255);
+    EXPECT_EQ(PixelAt(image, two.right - 1, two.bottom - 1), 254);
     EXPECT_EQ(PixelAt(image, two.left - 1, two.top), 47);
     EXPECT_EQ(PixelAt(image, two.left, two.bottom), 47);
     AtlasBox three = AtlasMember(ATLAS_PREVIEW_TILE, 3, 0);
-    EXPECT_EQ(PixelAt(image, three.left, three.top), 255);
+    EXPECT_EQ(PixelAt(image, three.left, three.top), 254);
     EXPECT_EQ(PixelAt(image, three.right - 1, three.top), 112 + 9);
 }
 

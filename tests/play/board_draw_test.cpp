@@ -3,12 +3,12 @@
 // rules it carries (taps, plates, animations, phases) are read from the board.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "play/board_draw.h"
 #include "stage/board.h"
@@ -133,6 +133,25 @@ TEST_F(BoardDraw, LiquidShowsItsRawLevelWithAStripOnlyOverOpenAndSwitchSurfaces)
     EXPECT_EQ(Shown(20 + 24 * 9, 12 + 24 * 5 - 2, 24, 26),
               Composed({{AtlasRect(ATLAS_LIQUID), 0, 2}, {STRIP0, 0, 0}}, 24, 26))
         << "30 units: the full picture, the strip over the cell's top edge";
+}
+
+// The liquid picture is drawn the whole width of a cell, so a pipe must cover
+// its cell: full or dry, every pipe piece looks the same, and the backdrop
+// never shows through it.
+TEST_F(BoardDraw, APipeFullOfLiquidLooksAsADryOne)
+{
+    const BYTE key = Blank()[0];
+    for (int tile = TILE_PIPE_MOUTH_LEFT; tile <= TILE_PIPE_MOUTH_DOWN; tile++) {
+        LoadMapText(WalledMap({"", std::string("10") + (char)('0' + tile) + "010"}));
+        DrawAt(0);
+        const std::vector<BYTE> dry = ShownCell(2, 1);
+        EXPECT_EQ(std::count(dry.begin(), dry.end(), key), 0) << "the backdrop shows through pipe " << tile;
+        for (int level : {5, 12, 24, 40}) {
+            g_board[2][1].level = level;
+            DrawAt(0);
+            EXPECT_EQ(ShownCell(2, 1), dry) << "liquid shows in pipe " << tile << " at level " << level;
+        }
+    }
 }
 
 TEST_F(BoardDraw, TheBottomRowShowsOnlyFullCells)

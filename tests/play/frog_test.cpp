@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "play/frog.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "play/item_rules.h"
+#include "stage/item_box.h"
 #include "stage/board.h"
 #include "stage/items.h"
 #include "stage/map_loading.h"

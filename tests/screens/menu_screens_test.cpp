@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
+#include "app/frame.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "input/joystick.h"
@@ -111,11 +111,11 @@ TEST_F(MenuScreens, ACursorMoveRestartsTheAttractTimer)
 }
 
 // Down and Z during GAME START's fade-out once opened the option screen with
-// the palette still dark; a start just before 30 s went to the prolog.
+// the palette still dark: the menu takes no keys once it fades out.
 TEST_F(MenuScreens, TheTitleMenuTakesNoKeysOnceGameStartFadesOut)
 {
     g_scene = SCENE_TITLE_INIT;
-    RunFrames(1870);
+    RunFrames(100);
     ASSERT_EQ(g_scene, SCENE_TITLE);
     Tap('Z');
     ASSERT_EQ(g_titleLeaving, 1);
@@ -123,6 +123,20 @@ TEST_F(MenuScreens, TheTitleMenuTakesNoKeysOnceGameStartFadesOut)
     Tap('Z');
     EXPECT_EQ(g_titleCursor, 0);
     EXPECT_GT(FramesUntil(SCENE_SELECT_INIT, 30), 0) << "the fade-out went elsewhere";
+}
+
+// The attract timer runs on through GAME START's fade-out: a start just
+// before 30 s ends in the prolog.
+TEST_F(MenuScreens, TheAttractTimerRunsOnThroughGameStartsFadeOut)
+{
+    g_scene = SCENE_TITLE_INIT;
+    RunFrames(1870);
+    ASSERT_EQ(g_scene, SCENE_TITLE);
+    Tap('Z');
+    ASSERT_EQ(g_titleLeaving, 1);
+    ASSERT_EQ(g_titleToProlog, 0);
+    EXPECT_GT(FramesUntil(SCENE_PROLOG_INIT, 30), 0) << "the fade-out did not turn to the prolog";
+    EXPECT_FALSE(SoundPlaying(SOUND_TITLE));
 }
 
 TEST_F(MenuScreens, TheOptionCursorNeverRestsOnTheBlankRowAndZTogglesMusic)

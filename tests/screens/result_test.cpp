@@ -1,5 +1,9 @@
 // The result screen driven frame by frame: the ranking it shows, its Z, and
 // the save and the next stage on leaving.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "app/app_state.h"
@@ -86,6 +90,58 @@ TEST_F(Result, AZHeldSinceTheClearLeavesOnceFadedInAndLeavesTheLatchClear)
     Hold('Z', true);
     Frame();
     EXPECT_EQ(g_resultLeaving, 1);
+}
+
+static std::string FileText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The warning's place on the panel, as presented.
+static std::vector<BYTE> WarningArea()
+{
+    const seam::Frame& frame = seam::LastFrame();
+    std::vector<BYTE> area;
+    for (int y = 208; y < 236; y++) {
+        area.insert(area.end(), frame.indices.begin() + y * frame.width + 80,
+                    frame.indices.begin() + y * frame.width + 300);
+    }
+    return area;
+}
+
+// A save that fails (here the temporary file cannot be made) keeps the new
+// best time for the run, tells the player, and is tried again at the next
+// result even when that time does not rank.
+TEST_F(Result, ABestTimeThatCannotBeSavedIsKeptShownAndSavedLater)
+{
+    const std::string before = FileText("score.dat");
+    std::filesystem::create_directory("score.dat.tmp");
+    Enter(500);
+    const std::vector<BYTE> plain = WarningArea();
+    testing::internal::CaptureStderr();
+    Hold('Z', true);
+    ASSERT_GT(FramesUntil(SCENE_SELECT, 30), 0);
+    Hold('Z', false);
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_NE(told.find("score.dat not saved"), std::string::npos) << told;
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+    EXPECT_EQ(FileText("score.dat"), before);
+    EXPECT_EQ(StageBestTimes(1)[0], 500u) << "the stage select keeps the time in memory";
+    EXPECT_EQ(StageBestTimes(1)[1], 1000u);
+
+    Enter(SCORE_UNSET_TIME);
+    EXPECT_EQ(g_resultRank, 0);
+    EXPECT_NE(WarningArea(), plain) << "BEST TIME NOT SAVED is not shown";
+    std::filesystem::remove("score.dat.tmp");
+    Hold('Z', true);
+    ASSERT_GT(FramesUntil(SCENE_SELECT, 30), 0);
+    Hold('Z', false);
+    EXPECT_EQ(FileText("score.dat").substr(0, 21), "0000500" "0001000" "0002000");
+    Enter(SCORE_UNSET_TIME);
+    EXPECT_EQ(WarningArea(), plain) << "the warning outlives the save";
 }
 
 TEST_F(Result, StopsTheClearSoundOnlyWithEffectsOnAndPlaysTheTitleMusic)

@@ -1,14 +1,17 @@
 // The stage select driven frame by frame: the cursor over the numbers that
 // have maps, the covered grid, the preview, and leaving for play or title.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "input/input.h"
 #include "screens/score_file.h"
 #include "support/screen_driver.h"
 #include "screens/stage_select.h"
+#include "stage/map_file.h"
 #include "stage/map_loading.h"
 #include "stage/tiles.h"
 #include "video/draw.h"
@@ -170,15 +173,50 @@ TEST_F(StageSelect, AMapThatVanishesEmptiesThePreviewAndIsNotStarted)
     EXPECT_EQ(g_selectFadeIn, 1) << "the screen comes back";
 }
 
-// Items are put back where they start, belts show their direction, and only
-// open cells show their liquid.
-TEST_F(StageSelect, ThePreviewShowsTheMapAsItsStageStarts)
+// Every cell shows the code the map gives it: an item on its start cell, a
+// belt's middle as the plain belt code whatever way the belt will run, and
+// only open cells show their liquid.
+TEST_F(StageSelect, ThePreviewShowsEachCellsMapCode)
 {
     folder.WriteFile("map/map1.map", WalledMap({"0:22R3X5G1H0J01:"}, "22"));
     LoadPreview();
-    EXPECT_EQ(PreviewRow(g_previewTile, 0, 8), (std::vector<int>{0, 2, 34, 40, 23, 25, 26, 1}));
+    EXPECT_EQ(PreviewRow(g_previewTile, 0, 8), (std::vector<int>{0, 2, 34, 40, 23, 24, 26, 1}));
     EXPECT_EQ(PreviewRow(g_previewShowLevel, 0, 8), (std::vector<int>{1, 1, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(PreviewRow(g_previewLevel, 0, 3), (std::vector<int>{10, 2, 3}));
+}
+
+// The pointer goes on moving while the screen fades out to play, and the
+// stage started is the one it points at when the fade-out ends.
+TEST_F(StageSelect, TheCursorKeysActDuringTheFadeOut)
+{
+    for (int stage = 1; stage <= 3; stage++) {
+        folder.WriteFile("map/map" + std::to_string(stage) + ".map", WalledMap({"0:"}, "22"));
+    }
+    Enter();
+    Hold('Z', true);
+    Frame();
+    Hold('Z', false);
+    ASSERT_EQ(g_selectLeaving, 1);
+    Tap(VK_RIGHT);
+    Tap(VK_RIGHT);
+    EXPECT_EQ(g_stageNo, 3);
+    EXPECT_GT(FramesUntil(SCENE_PLAY_INIT, 20), 0);
+    EXPECT_EQ(g_stageNo, 3);
+}
+
+// A folder by a map's name is no map: the count ends before it, as on a
+// system where a folder cannot be opened as a file.
+TEST_F(StageSelect, AFolderNamedAsAMapIsNoStage)
+{
+    folder.WriteFile("map/map1.map", WalledMap({"0:"}, "22"));
+    std::filesystem::create_directories("map/map2.map");
+    folder.WriteFile("map/map3.map", WalledMap({"0:"}, "22"));
+    ResetGame();
+    ASSERT_NE(InitApp(GetModuleHandleA(NULL), SW_SHOWDEFAULT), nullptr);
+    EXPECT_EQ(g_stageCount, 1);
+    EXPECT_EQ(g_openStageCount, 1);
+    g_stageNo = 2;
+    EXPECT_EQ(OpenStageMapFile(2), nullptr);
 }
 
 TEST_F(StageSelect, LiquidBarsStandOnTheCellBottomAndATinyLevelStopsNothing)

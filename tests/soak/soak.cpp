@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/scenes.h"
+#include "app/app_state.h"
 #include "sim_run.h"
 #include "stage/board.h"
 #include "stage/items.h"

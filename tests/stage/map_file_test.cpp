@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "stage/board.h"
 #include "stage/items.h"
 #include "stage/map_file.h"

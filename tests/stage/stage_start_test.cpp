@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "stage/board.h"
 #include "stage/game_rand.h"

@@ -11,10 +11,10 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/scenes.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "input/joystick.h"
+#include "screens/score_file.h"
 #include "seam.h"
 #include "video/display.h"
 
@@ -47,6 +47,7 @@ void ResetGame()
     g_bgmOn = 1;
     g_seOn = 1;
     g_useJoystick = 0;
+    g_scoresUnsaved = 0;
     memset(g_key, 0, sizeof g_key);
     memset(g_keyLatch, 0, sizeof g_keyLatch);
 }

@@ -11,7 +11,8 @@
 
 #include <string>
 
-#include "app/scenes.h"
+#include "app/app_state.h"
+#include "app/frame.h"
 #include "audio/sound.h"
 #include "screens/time_digits.h"
 #include "seam.h"

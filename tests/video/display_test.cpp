@@ -1,7 +1,9 @@
 // Display set-up, its failures, release, restore after a loss, and the flip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "app/main_window.h"
 #include "seam.h"
@@ -128,22 +130,60 @@ std::vector<BYTE> PixelsOf(LPDIRECTDRAWSURFACE7 surface)
     return pixels;
 }
 
-TEST(SurfaceLoss, ABlitThatMeetsItRestoresAndReloadsEveryPicture)
+// The pixels of the eight pictures, in loading order.
+std::vector<std::vector<BYTE>> AllPictures()
+{
+    LPDIRECTDRAWSURFACE7 images[] = {g_backImg, g_frameImg, g_stringsImg, g_stageImg,
+                                     g_scoreImg, g_titleImg, g_prologImg, g_charaImg};
+    std::vector<std::vector<BYTE>> pictures;
+    for (LPDIRECTDRAWSURFACE7 image : images) {
+        pictures.push_back(PixelsOf(image));
+    }
+    return pictures;
+}
+
+const char* const PICTURE_NAMES[] = {"BACKIMG", "FRAME", "STRINGS", "STAGE", "SCORE", "TITLE", "PROLOG", "CHARA"};
+
+// A blit that meets the loss restores and reloads everything; a switch-away
+// can also come in the middle of a fade, and then the pictures still come
+// back as they were loaded, and the palette as dim as the fade had made it.
+TEST(SurfaceLoss, ABlitThatMeetsItReloadsEveryPictureAsAtStartEvenMidFade)
+{
+    const char* const moments[] = {"at full palette", "fading in", "fading out"};
+    for (int moment = 0; moment < 3; moment++) {
+        ASSERT_NE(StartDisplay(), nullptr);
+        const std::vector<std::vector<BYTE>> loaded = AllPictures();
+        if (moment == 1) {
+            SetPaletteBlack();
+        }
+        for (int frame = 0; moment > 0 && frame < 5; frame++) {
+            moment == 1 ? FadeIn(20) : FadeOut(20);
+        }
+        PALETTEENTRY shown[256];
+        g_palette->GetEntries(0, 0, 256, shown);
+        seam::LoseAllSurfaces();
+        RECT tile = {0, 0, 24, 24};
+        EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DD_OK);
+        const std::vector<std::vector<BYTE>> reloaded = AllPictures();
+        for (size_t i = 0; i < loaded.size(); i++) {
+            EXPECT_EQ(reloaded[i], loaded[i]) << PICTURE_NAMES[i] << " " << moments[moment];
+        }
+        PALETTEENTRY after[256];
+        g_palette->GetEntries(0, 0, 256, after);
+        EXPECT_EQ(memcmp(after, shown, sizeof shown), 0) << "the palette is not put back " << moments[moment];
+        EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DD_OK);
+    }
+}
+
+// The fades leave entry 255 lit, so a picture drawn with it would shine
+// through a faded-out screen.
+TEST(SurfaceSet, NoPictureDrawsWithTheEntryTheFadesLeaveLit)
 {
     ASSERT_NE(StartDisplay(), nullptr);
-    LPDIRECTDRAWSURFACE7* images[] = {&g_backImg, &g_frameImg, &g_stringsImg, &g_stageImg,
-                                      &g_scoreImg, &g_titleImg, &g_prologImg, &g_charaImg};
-    std::vector<std::vector<BYTE>> loaded;
-    for (auto* image : images) {
-        loaded.push_back(PixelsOf(*image));
+    const std::vector<std::vector<BYTE>> pictures = AllPictures();
+    for (size_t i = 0; i < pictures.size(); i++) {
+        EXPECT_EQ(std::count(pictures[i].begin(), pictures[i].end(), 255), 0) << PICTURE_NAMES[i];
     }
-    seam::LoseAllSurfaces();
-    RECT tile = {0, 0, 24, 24};
-    EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DD_OK);
-    for (size_t i = 0; i < loaded.size(); i++) {
-        EXPECT_EQ(PixelsOf(*images[i]), loaded[i]) << "picture " << i << " not reloaded";
-    }
-    EXPECT_EQ(BlitImage(g_back, 0, 0, g_charaImg, &tile, 1), DD_OK);
 }
 
 TEST(SurfaceLoss, AFailedRestoreIsReportedAndTheBlitKeepsFailing)

@@ -30,6 +30,7 @@ inline uint8_t Ink(InkRamp ramp, int shade)
 
 static const uint8_t INK_BLACK = 0;
 static const uint8_t INK_KEY = 47;
-static const uint8_t INK_WHITE = 255;
+// Entry 255 is white too, but the fades leave it lit, so no picture draws with it.
+static const uint8_t INK_WHITE = 254;
 
 #endif

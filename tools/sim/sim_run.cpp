@@ -11,7 +11,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
-#include "app/scenes.h"
+#include "app/frame.h"
 #include "audio/sound.h"
 #include "input/input.h"
 #include "seam.h"

@@ -3,7 +3,7 @@
 
 #include <charconv>
 
-#include "app/scenes.h"
+#include "app/app_state.h"
 #include "stage/board.h"
 #include "stage/items.h"
 #include "stage/play_state.h"

@@ -41,22 +41,24 @@ target_link_libraries(game_tests PRIVATE game_core platform game_resources sound
 target_compile_definitions(game_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)
 
-# The bitmap reader under libFuzzer with sanitizers (clang builds only).
+# The readers of the game's files under libFuzzer with sanitizers (clang
+# builds only); scripts/fuzz.sh seeds each with the real files.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND FUZZ)
-    add_executable(bmp_reader_fuzz tests/fuzz/bmp_reader_fuzz.cpp platform/src/bmp_reader.cpp)
-    target_include_directories(bmp_reader_fuzz PRIVATE platform/include platform/src)
-    target_compile_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
-    target_link_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-    add_executable(wave_parse_fuzz tests/fuzz/wave_parse_fuzz.cpp audio/wave_resource.cpp)
-    target_include_directories(wave_parse_fuzz PRIVATE ${CMAKE_SOURCE_DIR} platform/include)
-    target_compile_options(wave_parse_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
-    target_link_options(wave_parse_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-    add_executable(stage_map_fuzz tests/fuzz/stage_map_fuzz.cpp play/liquid.cpp stage/board.cpp
+    function(add_fuzz_target name)
+        add_executable(${name} ${ARGN})
+        target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} platform/include platform/src)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    endfunction()
+    add_fuzz_target(bmp_reader_fuzz tests/fuzz/bmp_reader_fuzz.cpp platform/src/bmp_reader.cpp)
+    add_fuzz_target(wave_parse_fuzz tests/fuzz/wave_parse_fuzz.cpp audio/wave_resource.cpp)
+    add_fuzz_target(stage_map_fuzz tests/fuzz/stage_map_fuzz.cpp play/liquid.cpp stage/board.cpp
         stage/items.cpp stage/map_build.cpp stage/map_reader.cpp stage/map_text.cpp stage/play_state.cpp
         stage/switches.cpp stage/tiles.cpp)
-    target_include_directories(stage_map_fuzz PRIVATE . platform/include)
-    target_compile_options(stage_map_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
-    target_link_options(stage_map_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_fuzz_target(score_file_fuzz tests/fuzz/score_file_fuzz.cpp screens/score_file.cpp app/app_state.cpp
+        stage/play_state.cpp)
+    add_fuzz_target(input_script_fuzz tests/fuzz/input_script_fuzz.cpp platform/src/input_script.cpp
+        platform/src/script_keys.cpp)
 endif()
 
 # Screenshots of the real window under Xvfb, kept for a person to look at.

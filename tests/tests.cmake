@@ -26,6 +26,7 @@ add_executable(game_tests
     tests/screens/prolog_text_test.cpp
     tests/screens/result_test.cpp
     tests/screens/score_file_test.cpp
+    tests/screens/score_crash_test.cpp
     tests/screens/stage_select_test.cpp
     tests/stage/game_rand_test.cpp
     tests/stage/map_file_test.cpp

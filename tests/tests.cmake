@@ -26,6 +26,7 @@ add_executable(game_tests
     tests/screens/prolog_text_test.cpp
     tests/screens/result_test.cpp
     tests/screens/score_file_test.cpp
+    tests/screens/score_crash_test.cpp
     tests/screens/stage_select_test.cpp
     tests/stage/game_rand_test.cpp
     tests/stage/map_file_test.cpp
@@ -44,22 +45,24 @@ gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)
 # The folders include one another only downward, as the README draws them.
 add_test(NAME include_structure COMMAND ${CMAKE_SOURCE_DIR}/scripts/check_includes.sh)
 
-# The bitmap reader under libFuzzer with sanitizers (clang builds only).
+# The readers of the game's files under libFuzzer with sanitizers (clang
+# builds only); scripts/fuzz.sh seeds each with the real files.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND FUZZ)
-    add_executable(bmp_reader_fuzz tests/fuzz/bmp_reader_fuzz.cpp platform/src/bmp_reader.cpp)
-    target_include_directories(bmp_reader_fuzz PRIVATE platform/include platform/src)
-    target_compile_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
-    target_link_options(bmp_reader_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-    add_executable(wave_parse_fuzz tests/fuzz/wave_parse_fuzz.cpp audio/wave_resource.cpp)
-    target_include_directories(wave_parse_fuzz PRIVATE ${CMAKE_SOURCE_DIR} platform/include)
-    target_compile_options(wave_parse_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
-    target_link_options(wave_parse_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-    add_executable(stage_map_fuzz tests/fuzz/stage_map_fuzz.cpp play/liquid.cpp stage/board.cpp
+    function(add_fuzz_target name)
+        add_executable(${name} ${ARGN})
+        target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} platform/include platform/src)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    endfunction()
+    add_fuzz_target(bmp_reader_fuzz tests/fuzz/bmp_reader_fuzz.cpp platform/src/bmp_reader.cpp)
+    add_fuzz_target(wave_parse_fuzz tests/fuzz/wave_parse_fuzz.cpp audio/wave_resource.cpp)
+    add_fuzz_target(stage_map_fuzz tests/fuzz/stage_map_fuzz.cpp play/liquid.cpp stage/board.cpp
         stage/items.cpp stage/map_build.cpp stage/map_reader.cpp stage/map_text.cpp stage/play_state.cpp
         stage/switches.cpp stage/tiles.cpp)
-    target_include_directories(stage_map_fuzz PRIVATE . platform/include)
-    target_compile_options(stage_map_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
-    target_link_options(stage_map_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_fuzz_target(score_file_fuzz tests/fuzz/score_file_fuzz.cpp screens/score_file.cpp app/app_state.cpp
+        stage/play_state.cpp)
+    add_fuzz_target(input_script_fuzz tests/fuzz/input_script_fuzz.cpp platform/src/input_script.cpp
+        platform/src/script_keys.cpp)
 endif()
 
 # Screenshots of the real window under Xvfb, kept for a person to look at.

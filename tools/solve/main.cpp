@@ -10,13 +10,14 @@
 
 #include "app/app_state.h"
 #include "play/play_snapshot.h"
+#include "clear_usage.h"
 #include "sim_run.h"
 #include "solve_script.h"
 #include "solve_search.h"
 
 static const char USAGE[] =
     "usage: solve --map FILE [--seconds N] [--out SCRIPT] [--move-frames N] [--max-frames N] [--memory MB] "
-    "[--breadth]";
+    "[--breadth]\n       solve --map FILE --usage-of SCRIPT   (what a clearing script switches and moves)";
 
 // The play globals as the process started, before any game was set up.
 static std::unique_ptr<PlaySnapshot> g_freshProcess(new PlaySnapshot());
@@ -24,6 +25,7 @@ static std::unique_ptr<PlaySnapshot> g_freshProcess(new PlaySnapshot());
 struct Arguments {
     std::string map;
     std::string out;
+    std::string usageOf;
     SolveOptions options;
 };
 
@@ -70,8 +72,10 @@ static bool ParseOption(int argc, char** argv, int& i, Arguments& args)
     }
     const char* value = argv[++i];
     double number = 0;
-    if (name == "--map" || name == "--out") {
-        (name == "--map" ? args.map : args.out) = value;
+    std::string* text = name == "--map" ? &args.map : name == "--out" ? &args.out : nullptr;
+    text = name == "--usage-of" ? &args.usageOf : text;
+    if (text != nullptr) {
+        *text = value;
         return true;
     }
     return PositiveNumber(value, number) && ParseNumber(name, number, args.options);
@@ -112,19 +116,13 @@ static void PrintFigures(const SolveReport& report)
             report.seconds > 0 ? report.states / report.seconds : 0);
 }
 
-// Plays the script again in a game of its own, from the globals a new
-// process starts with, as sim --until-clear would.
-static bool ReplaysToSameTime(const std::string& mapText, const SolveReport& report)
+// Plays the steps again in a game of its own, from the globals a new process
+// starts with, as sim --until-clear would.
+static bool Watch(const std::string& mapText, const std::vector<ScriptStep>& steps, ClearUsage& usage)
 {
     RestorePlaySnapshot(g_freshProcess.get());
-    SimOptions options;
-    options.mapText = mapText;
-    options.steps = report.steps;
-    options.untilClear = true;
-    options.noPixels = true;
-    SimResult result;
     std::string error;
-    return RunSimulation(options, nullptr, result, error) && result.cleared && result.clearTime == report.clearTime;
+    return WatchClear(mapText, steps, usage, error) && usage.cleared;
 }
 
 static int Conclude(const Arguments& args, const std::string& mapText, const SolveReport& report)
@@ -153,11 +151,28 @@ static int Conclude(const Arguments& args, const std::string& mapText, const Sol
     if (!args.out.empty() && !(std::ofstream(args.out, std::ios::binary) << script)) {
         return Fail("cannot write " + args.out);
     }
-    if (!ReplaysToSameTime(mapText, report)) {
+    ClearUsage usage;
+    if (!Watch(mapText, report.steps, usage) || usage.clearTime != report.clearTime) {
         fprintf(stderr, "solve: the script found does not replay to its clear time %u\n", report.clearTime);
         return 2;
     }
-    printf("{\"clear\":%u,\"frames\":%d}\n", report.clearTime, report.clearFrames);
+    printf("{\"clear\":%u,\"frames\":%d,%s}\n", report.clearTime, report.clearFrames, UsageJson(usage).c_str());
+    return 0;
+}
+
+static int ReportUsage(const Arguments& args, const std::string& mapText)
+{
+    std::string script, error;
+    std::vector<ScriptStep> steps;
+    if (!ReadWhole(args.usageOf, script) || !ParseScript(script, steps, error)) {
+        return Fail("cannot read script " + args.usageOf + (error.empty() ? "" : ": " + error));
+    }
+    ClearUsage usage;
+    if (!Watch(mapText, steps, usage)) {
+        fprintf(stderr, "solve: %s does not clear the map\n", args.usageOf.c_str());
+        return 1;
+    }
+    printf("{\"clear\":%u,%s}\n", usage.clearTime, UsageJson(usage).c_str());
     return 0;
 }
 
@@ -172,6 +187,9 @@ int main(int argc, char** argv)
     SimOptions game;
     if (!ReadWhole(args.map, game.mapText)) {
         return Fail("cannot read map " + args.map);
+    }
+    if (!args.usageOf.empty()) {
+        return ReportUsage(args, game.mapText);
     }
     game.noPixels = true;
     SolveReport report;

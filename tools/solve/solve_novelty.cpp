@@ -29,7 +29,7 @@ int CoveredTargets(const PlaySnapshot& state)
     return covered;
 }
 
-static int HighestSwitch(const PlaySnapshot& state)
+int HighestSwitch(const PlaySnapshot& state)
 {
     int count = 0;
     for (int x = 0; x < BOARD_COLUMNS; x++) {

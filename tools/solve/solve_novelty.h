@@ -20,6 +20,8 @@ struct NoveltyTable {
     std::unordered_map<uint64_t, uint32_t> layouts;   // times each layout was reached
 };
 
+// The count of switches on the board: they are numbered 1 upwards.
+int HighestSwitch(const PlaySnapshot& state);
 // Items resting on targets in the snapshot.
 int CoveredTargets(const PlaySnapshot& state);
 

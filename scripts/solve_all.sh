@@ -72,7 +72,11 @@ for n in $(seq "$first" "$last"); do
         solved_count=$((solved_count + 1))
         ;;
     1) echo "| $n | no clear: $result | | $(seconds_of "$par") | $figures | |" >> "$report.tmp"; rm -f "$script" ;;
-    *) echo "| $n | not found in $seconds s | | $(seconds_of "$par") | $figures | |" >> "$report.tmp"; rm -f "$script" ;;
+    *)
+        why="not found in $seconds s"
+        grep -q "memory limit" "$out/solver/log.tmp" && why="not found before the memory bound"
+        echo "| $n | $why | | $(seconds_of "$par") | $figures | |" >> "$report.tmp"; rm -f "$script"
+        ;;
     esac
     echo "stage $n: exit $status $result" >&2
 done

@@ -17,3 +17,8 @@ target_link_libraries(audio_bench PRIVATE platform benchmark::benchmark_main)
 add_executable(play_bench bench/play_bench.cpp)
 target_include_directories(play_bench PRIVATE platform/seam)
 target_link_libraries(play_bench PRIVATE game_core platform game_resources benchmark::benchmark_main)
+
+# Frames of solver search and the cost of keeping a state.
+add_executable(solve_bench bench/solve_bench.cpp)
+target_link_libraries(solve_bench PRIVATE solve_core benchmark::benchmark_main)
+target_compile_definitions(solve_bench PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")

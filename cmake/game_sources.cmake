@@ -22,6 +22,7 @@ set(GAME_SOURCES
     play/item_rules.cpp
     play/liquid.cpp
     play/play_screen.cpp
+    play/play_snapshot.cpp
     play/stage_clear.cpp
     screens/option.cpp
     screens/prolog.cpp

@@ -83,7 +83,16 @@ bool StartGame(HWND& window, const SimOptions& options, std::string& error)
     return true;
 }
 
-void HoldKeys(const std::vector<int>& held)
+void SavePicture(const std::string& folder, int frame)
+{
+    char name[32];
+    snprintf(name, sizeof name, "/frame%06d.png", frame);
+    seam::SaveFramePng(seam::LastFrame(), folder + name);
+}
+
+}  // namespace
+
+void HoldScriptKeys(const std::vector<int>& held)
 {
     for (const ScriptLetter& entry : SCRIPT_LETTERS) {
         bool down = false;
@@ -94,14 +103,11 @@ void HoldKeys(const std::vector<int>& held)
     }
 }
 
-void SavePicture(const std::string& folder, int frame)
+void PlayScriptFrame(HWND window, int frame)
 {
-    char name[32];
-    snprintf(name, sizeof name, "/frame%06d.png", frame);
-    seam::SaveFramePng(seam::LastFrame(), folder + name);
+    seam::SetTicks(FIRST_TICK + (DWORD)((long long)frame * 1000 / 60));
+    UpdateFrame(window);
 }
-
-}  // namespace
 
 // One UpdateFrame per script frame, until the script ends, the stage is
 // cleared (with --until-clear) or the observer says stop.
@@ -109,10 +115,9 @@ static void PlayFrames(const SimOptions& options, HWND window, FILE* out, SimRes
 {
     int frame = 0;
     for (const ScriptStep& step : options.steps) {
-        HoldKeys(step.keys);
+        HoldScriptKeys(step.keys);
         for (int i = 0; i < step.frames; i++, frame++) {
-            seam::SetTicks(FIRST_TICK + (DWORD)((long long)frame * 1000 / 60));
-            UpdateFrame(window);
+            PlayScriptFrame(window, frame);
             result.frames = frame + 1;
             if (out != NULL && frame % options.every == 0) {
                 fprintf(out, "%s\n", StateJson(frame).c_str());
@@ -132,7 +137,7 @@ static void PlayFrames(const SimOptions& options, HWND window, FILE* out, SimRes
     }
 }
 
-bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std::string& error)
+bool RunWithGame(const SimOptions& options, const std::function<void(HWND)>& body, std::string& error)
 {
     RunFolder folder(options.mapText);
     HWND window = NULL;
@@ -142,9 +147,14 @@ bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std:
     }
     bool started = StartGame(window, options, error);
     if (started) {
-        PlayFrames(options, window, out, result);
+        body(window);
     }
     ReleaseAllObjects();
     ReleaseSound();
     return started;
+}
+
+bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std::string& error)
+{
+    return RunWithGame(options, [&](HWND window) { PlayFrames(options, window, out, result); }, error);
 }

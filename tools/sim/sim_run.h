@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include "input_script.h"
 
 struct SimOptions {
@@ -31,5 +33,13 @@ struct SimResult {
 // (none when it is NULL).
 // Returns false with a message in `error` when the game could not start.
 bool RunSimulation(const SimOptions& options, FILE* out, SimResult& result, std::string& error);
+
+// Sets the game up as RunSimulation does, in a scratch folder holding the map
+// as stage 1, hands its window to `body`, and releases it all afterwards.
+bool RunWithGame(const SimOptions& options, const std::function<void(HWND)>& body, std::string& error);
+// The keys of one script step, held from the next frame on.
+void HoldScriptKeys(const std::vector<int>& held);
+// The script's frame number `frame`: its tick, then one UpdateFrame.
+void PlayScriptFrame(HWND window, int frame);
 
 #endif

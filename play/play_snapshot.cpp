@@ -5,7 +5,7 @@
 #include <stddef.h>
 #include <string.h>
 
-#include "app/scenes.h"
+#include "app/app_state.h"
 #include "input/input.h"
 #include "play/frog.h"
 #include "stage/game_rand.h"

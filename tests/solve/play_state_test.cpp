@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/scenes.h"
+#include "app/app_state.h"
 #include "sim_run.h"
 #include "sim_state.h"
 #include "solve_helpers.h"

@@ -2,7 +2,7 @@
 // timer and the plates' spring-back run just as in the game.
 #include "solve_moves.h"
 
-#include "app/scenes.h"
+#include "app/app_state.h"
 #include "script_keys.h"
 #include "sim_run.h"
 #include "stage/play_state.h"

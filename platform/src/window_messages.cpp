@@ -106,9 +106,14 @@ static void TranslateWindowEvent(const SDL_WindowEvent& event)
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         WindowFocusChanged(event.event == SDL_WINDOWEVENT_FOCUS_GAINED, DisplayIsFullscreen());
         break;
+    // A window taken off the screen (unmapped) is as good as minimised.
     case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+        WindowMinimisedChanged(true);
+        break;
     case SDL_WINDOWEVENT_RESTORED:
-        WindowMinimisedChanged(event.event == SDL_WINDOWEVENT_MINIMIZED);
+    case SDL_WINDOWEVENT_SHOWN:
+        WindowMinimisedChanged(false);
         break;
     case SDL_WINDOWEVENT_CLOSE:
         PostToMainWindow(WM_CLOSE, 0, 0);

@@ -20,19 +20,58 @@ struct OptionSpec {
     bool (*apply)(const char* value, Settings& settings, CommandLine& line);
 };
 
-static bool SetWindow(const char*, Settings& s, CommandLine&) { return !(s.fullscreen = false); }
-static bool SetFullscreen(const char*, Settings& s, CommandLine&) { return (s.fullscreen = true); }
-static bool SetScale(const char* v, Settings& s, CommandLine&) { return ParseScale(v, s.scale); }
-static bool SetMusic(const char* v, Settings& s, CommandLine&) { return ParseVolume(v, s.musicVolume); }
-static bool SetEffects(const char* v, Settings& s, CommandLine&) { return ParseVolume(v, s.effectsVolume); }
-static bool SetMute(const char*, Settings&, CommandLine& l) { return (l.mute = true); }
-static bool SetLanguage(const char* v, Settings& s, CommandLine&) { return ParseLanguage(v, s.language); }
-static bool SetDebug(const char*, Settings&, CommandLine&) { return (g_options.debug = true); }
-static bool SetRecord(const char* v, Settings&, CommandLine& l) { return (l.record = v) != NULL; }
-static bool SetReplay(const char* v, Settings&, CommandLine& l) { return (l.replay = v) != NULL; }
-static bool SetSave(const char*, Settings&, CommandLine& l) { return (l.save = true); }
-static bool SetListKeys(const char*, Settings&, CommandLine& l) { return (l.listKeys = true); }
-static bool SetHelp(const char*, Settings&, CommandLine& l) { return (l.help = true); }
+static bool SetWindow(const char*, Settings& settings, CommandLine&)
+{
+    settings.fullscreen = false;
+    return true;
+}
+
+static bool SetFullscreen(const char*, Settings& settings, CommandLine&)
+{
+    settings.fullscreen = true;
+    return true;
+}
+
+static bool SetScale(const char* value, Settings& settings, CommandLine&)
+{
+    return ParseScale(value, settings.scale);
+}
+static bool SetMusic(const char* value, Settings& settings, CommandLine&)
+{
+    return ParseVolume(value, settings.musicVolume);
+}
+static bool SetEffects(const char* value, Settings& settings, CommandLine&)
+{
+    return ParseVolume(value, settings.effectsVolume);
+}
+static bool SetLanguage(const char* value, Settings& settings, CommandLine&)
+{
+    return ParseLanguage(value, settings.language);
+}
+
+// The switches that only set a flag for this run.
+static bool SetFlag(bool& flag)
+{
+    flag = true;
+    return true;
+}
+static bool SetMute(const char*, Settings&, CommandLine& line) { return SetFlag(line.mute); }
+static bool SetSave(const char*, Settings&, CommandLine& line) { return SetFlag(line.save); }
+static bool SetListKeys(const char*, Settings&, CommandLine& line) { return SetFlag(line.listKeys); }
+static bool SetHelp(const char*, Settings&, CommandLine& line) { return SetFlag(line.help); }
+static bool SetDebug(const char*, Settings&, CommandLine&) { return SetFlag(g_options.debug); }
+
+static bool SetRecord(const char* value, Settings&, CommandLine& line)
+{
+    line.record = value;
+    return true;
+}
+
+static bool SetReplay(const char* value, Settings&, CommandLine& line)
+{
+    line.replay = value;
+    return true;
+}
 
 // "--bind confirm=Space" or "--bind quit=Escape,Q".
 static bool SetBinding(const char* value, Settings& settings, CommandLine&)
@@ -107,7 +146,10 @@ void PrintHelp(const char* program, FILE* out)
     fprintf(out, "usage: %s [OPTION]...\nOptions win over settings.ini (%s) for this run.\n", program,
             SettingsPath().c_str());
     for (const OptionSpec& option : OPTIONS) {
-        std::string left = std::string(option.name) + (option.argument != NULL ? " " + std::string(option.argument) : "");
+        std::string left = option.name;
+        if (option.argument != NULL) {
+            left += std::string(" ") + option.argument;
+        }
         fprintf(out, "  %-20s %s\n", left.c_str(), option.help);
     }
 }

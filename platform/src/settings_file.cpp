@@ -117,51 +117,69 @@ static void ResolveConflicts(Settings& settings, const KeyLines& lines, const st
     }
 }
 
-Settings ParseSettings(const std::string& text, const std::string& source, std::vector<std::string>& problems)
-{
+// Where the reading has got to: the section it is in and where the keys came from.
+struct Reading {
     Settings settings;
     KeyLines keyLines;
     std::string section;
     bool knownSection = false;
+};
+
+static bool IsKnownSection(const std::string& section)
+{
+    return section == "display" || section == "sound" || section == "keys" || section == "game";
+}
+
+// One trimmed line; a problem with it goes to `problems` prefixed with `where`.
+static void ReadLine(const std::string& line, int number, const std::string& where, Reading& reading,
+                     std::vector<std::string>& problems)
+{
+    if (line.empty() || line[0] == '#' || line[0] == ';') {
+        return;
+    }
+    if (line[0] == '[' && line.back() == ']') {
+        reading.section = Trim(line.substr(1, line.size() - 2));
+        reading.knownSection = IsKnownSection(reading.section);
+        if (!reading.knownSection) {
+            problems.push_back(where + "no section [" + reading.section + "]; its lines are ignored");
+        }
+        return;
+    }
+    size_t equals = line.find('=');
+    if (equals == std::string::npos) {
+        problems.push_back(where + "not a \"key = value\" line");
+        return;
+    }
+    if (!reading.knownSection) {
+        if (reading.section.empty()) {
+            problems.push_back(where + "a setting before any [section]");
+        }
+        return;
+    }
+    std::string key = Trim(line.substr(0, equals));
+    std::string value = Trim(line.substr(equals + 1));
+    bool keys = reading.section == "keys";
+    std::string error = keys ? ApplyKey(key, value, reading.settings)
+                             : ApplySetting(reading.section, key, value, reading.settings);
+    if (!error.empty()) {
+        problems.push_back(where + error + "; the default is used");
+    } else if (keys) {
+        reading.keyLines.line[ActionOfName(key)] = number;
+    }
+}
+
+Settings ParseSettings(const std::string& text, const std::string& source, std::vector<std::string>& problems)
+{
+    Reading reading;
     size_t start = 0;
     for (int number = 1; start < text.size(); number++) {
         size_t end = text.find('\n', start);
         std::string line = Trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         start = end == std::string::npos ? text.size() : end + 1;
-        std::string where = source + ":" + std::to_string(number) + ": ";
-        if (line.empty() || line[0] == '#' || line[0] == ';') {
-            continue;
-        }
-        if (line[0] == '[' && line.back() == ']') {
-            section = Trim(line.substr(1, line.size() - 2));
-            knownSection = section == "display" || section == "sound" || section == "keys" || section == "game";
-            if (!knownSection) {
-                problems.push_back(where + "no section [" + section + "]; its lines are ignored");
-            }
-            continue;
-        }
-        size_t equals = line.find('=');
-        if (equals == std::string::npos) {
-            problems.push_back(where + "not a \"key = value\" line");
-            continue;
-        }
-        if (!knownSection) {
-            if (section.empty()) {
-                problems.push_back(where + "a setting before any [section]");
-            }
-            continue;
-        }
-        std::string key = Trim(line.substr(0, equals));
-        std::string value = Trim(line.substr(equals + 1));
-        std::string error = section == "keys" ? ApplyKey(key, value, settings) : ApplySetting(section, key, value, settings);
-        if (!error.empty()) {
-            problems.push_back(where + error + "; the default is used");
-        } else if (section == "keys") {
-            keyLines.line[ActionOfName(key)] = number;
-        }
+        ReadLine(line, number, source + ":" + std::to_string(number) + ": ", reading, problems);
     }
-    ResolveConflicts(settings, keyLines, source, problems);
-    return settings;
+    ResolveConflicts(reading.settings, reading.keyLines, source, problems);
+    return reading.settings;
 }
 
 std::string FormatSettings(const Settings& settings)

@@ -33,7 +33,10 @@ protected:
         SDL_JoystickOpen(index);  // virtual joysticks take their values through an open handle
         return index;
     }
-    static SDL_Joystick* Handle(int index) { return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(index)); }
+    static SDL_Joystick* Handle(int index)
+    {
+        return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(index));
+    }
     void Unplug(int index) { SDL_JoystickDetachVirtual(index); }
 
     // A device on the first pad, acquired as the game acquires it.

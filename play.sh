@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts the game in the player's own
-# data folder, so that playing never changes this checkout.
+# Installs what is missing, builds the game alone (no tests or benchmarks) and
+# starts it in the player's own data folder, so that playing never changes
+# this checkout.
 set -e
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/setup.sh"
-"$here/scripts/build.sh"
+"$here/scripts/build.sh" frogpond
 
 if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ]; then
     echo "No display: the game needs a graphical session (DISPLAY or WAYLAND_DISPLAY is not set)." >&2

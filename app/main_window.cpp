@@ -111,6 +111,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
         } else if (g_active == 1) {
             UpdateFrame(window);
             Sleep(1);
+        } else {
+            WaitMessage();
         }
     }
     return (int)msg.wParam;

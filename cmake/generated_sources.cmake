@@ -1,5 +1,5 @@
 # Game sources made at build time from readable text in assets/: the prolog's
-# story in code page 932.
+# story in code page 932, in Japanese and in English.
 set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 set(PROLOG_TEXT_SOURCE ${GENERATED_DIR}/prolog_text.cpp)
 add_executable(mkstory tools/mkstory/mkstory.cpp)
@@ -9,4 +9,11 @@ add_custom_command(
     COMMAND mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog.txt ${PROLOG_TEXT_SOURCE}
     DEPENDS mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog.txt
     COMMENT "Converting the story to code page 932")
-set(GENERATED_GAME_SOURCES ${PROLOG_TEXT_SOURCE})
+set(PROLOG_ENGLISH_SOURCE ${GENERATED_DIR}/prolog_text_en.cpp)
+add_custom_command(
+    OUTPUT ${PROLOG_ENGLISH_SOURCE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${GENERATED_DIR}
+    COMMAND mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog_en.txt ${PROLOG_ENGLISH_SOURCE} g_prologLinesEnglish
+    DEPENDS mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog_en.txt
+    COMMENT "Converting the English story")
+set(GENERATED_GAME_SOURCES ${PROLOG_TEXT_SOURCE} ${PROLOG_ENGLISH_SOURCE})

@@ -7,7 +7,7 @@ if(NOT HOST_BUILD_DIR)
     message(FATAL_ERROR "Set HOST_BUILD_DIR to a host build's folder")
 endif()
 set(PICTURE_DIR ${HOST_BUILD_DIR}/pictures)
-set(GENERATED_GAME_SOURCES ${HOST_BUILD_DIR}/generated/prolog_text.cpp)
+set(GENERATED_GAME_SOURCES ${HOST_BUILD_DIR}/generated/prolog_text.cpp ${HOST_BUILD_DIR}/generated/prolog_text_en.cpp)
 
 set(RESOURCE_SCRIPT ${CMAKE_BINARY_DIR}/game.rc)
 set(RESOURCE_LINES "")

@@ -18,6 +18,7 @@ int g_prologLevel;
 DWORD g_prologPageStart;
 int g_prologSkip;
 int g_prologKeyLatch;
+const char (*g_prologText)[80] = g_prologLines;
 
 static const int PROLOG_PAGES = 5;
 static const int PROLOG_FADE_STEP = 5;
@@ -28,8 +29,16 @@ static void SetPrologSource(int page)
     g_prologSrc = AtlasRect(ATLAS_PROLOG_PAGE, page);
 }
 
+// Japanese for a Japanese interface, else English.
+static void ChoosePrologText(void)
+{
+    int japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    g_prologText = japanese ? g_prologLines : g_prologLinesEnglish;
+}
+
 void InitProlog(void)
 {
+    ChoosePrologText();
     g_prologPage = 0;
     SetPrologSource(0);
     g_prologSkip = 0;
@@ -47,8 +56,8 @@ static void DrawPrologPage(void)
 {
     BYTE grey = (BYTE)(g_prologLevel & 0xFF);
     COLORREF colour = RGB(grey, grey, grey);
-    DrawTextGdi(100, 320, g_prologLines[2 * g_prologPage], colour, 24, TEXT_FACE_GOTHIC, 1);
-    DrawTextGdi(100, 360, g_prologLines[2 * g_prologPage + 1], colour, 24, TEXT_FACE_GOTHIC, 1);
+    DrawTextGdi(100, 320, g_prologText[2 * g_prologPage], colour, 24, TEXT_FACE_GOTHIC, 1);
+    DrawTextGdi(100, 360, g_prologText[2 * g_prologPage + 1], colour, 24, TEXT_FACE_GOTHIC, 1);
 }
 
 // Z or X skips once per press, by the prolog's own latch.

@@ -12,6 +12,8 @@ extern int g_prologLevel;
 extern DWORD g_prologPageStart;
 extern int g_prologSkip;
 extern int g_prologKeyLatch;
+// The story's lines in the language of the interface.
+extern const char (*g_prologText)[80];
 
 void InitProlog(void);
 void RunProlog(void);

@@ -15,8 +15,12 @@ add_executable(game_tests
     tests/platform/dinput_test.cpp
     tests/platform/key_recorder_test.cpp
     tests/platform/key_replay_test.cpp
-    tests/platform/keymap_test.cpp
+    tests/platform/key_bindings_test.cpp
     tests/platform/mixer_test.cpp
+    tests/platform/options_test.cpp
+    tests/platform/pad_hotplug_test.cpp
+    tests/platform/settings_file_test.cpp
+    tests/platform/window_focus_test.cpp
     tests/play/board_draw_test.cpp
     tests/play/frog_test.cpp
     tests/play/item_rules_test.cpp
@@ -83,5 +87,7 @@ if(XVFB AND XDOTOOL)
              COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/play_through.sh ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}
                      ${CMAKE_BINARY_DIR}/screenshots/play)
     set_tests_properties(play_through PROPERTIES RUN_SERIAL TRUE)
+    add_test(NAME rebound_keys COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/rebound_keys.sh ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+    set_tests_properties(rebound_keys PROPERTIES RUN_SERIAL TRUE)
 endif()
 include(tests/replays/replays.cmake)

@@ -103,6 +103,13 @@ protected:
 
 // Kernel.
 DWORD WINAPI GetTickCount(void);
+
+typedef WORD LANGID;
+#define PRIMARYLANGID(id) ((WORD)(id) & 0x3FF)
+#define LANG_ENGLISH 0x09
+#define LANG_JAPANESE 0x11
+// The language of the player's interface: --lang, settings.ini, else the system's.
+LANGID WINAPI GetUserDefaultUILanguage(void);
 void WINAPI Sleep(DWORD milliseconds);
 void WINAPI OutputDebugStringA(LPCSTR text);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
@@ -175,6 +182,7 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT remove);
 BOOL WINAPI GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax);
+BOOL WINAPI WaitMessage(void);
 BOOL WINAPI TranslateMessage(const MSG* msg);
 LRESULT WINAPI DispatchMessageA(const MSG* msg);
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

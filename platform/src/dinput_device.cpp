@@ -31,9 +31,11 @@ static bool g_foreground = true;
 void SetInputForeground(bool foreground)
 {
     g_foreground = foreground;
-    if (!foreground) {
-        for (JoystickDevice* device : g_devices) {
+    for (JoystickDevice* device : g_devices) {
+        if (!foreground) {
             device->LoseInput(true);
+        } else {
+            device->RegainForeground();
         }
     }
 }
@@ -73,11 +75,22 @@ ULONG STDMETHODCALLTYPE JoystickDevice::Release()
     return 0;
 }
 
+// A device that lost the foreground says so again when it comes back, so that
+// a game still reading it in the background acquires it again.
+void JoystickDevice::RegainForeground()
+{
+    if (lostToBackground_ && !acquired_) {
+        lost_ = true;
+    }
+    lostToBackground_ = false;
+}
+
 void JoystickDevice::LoseInput(bool onlyForegroundDevices)
 {
     if (acquired_ && (foregroundOnly_ || !onlyForegroundDevices)) {
         acquired_ = false;
         lost_ = true;
+        lostToBackground_ = onlyForegroundDevices;
     }
 }
 
@@ -194,7 +207,7 @@ HRESULT STDMETHODCALLTYPE JoystickDevice::GetDeviceState(DWORD size, LPVOID data
         return DIERR_NOTACQUIRED;
     }
     PadSample sample;
-    if (!pads_.Read(pad_, &sample)) {
+    if (!ReadPadOrKeyboard(&sample)) {
         acquired_ = false;
         return DIERR_INPUTLOST;
     }

@@ -38,9 +38,14 @@ public:
     HRESULT STDMETHODCALLTYPE Poll() override;
     // The window lost the foreground, or the seam took the input away.
     void LoseInput(bool onlyForegroundDevices);
+    void RegainForeground();
 
 private:
     HRESULT SetRange(const DIPROPRANGE& range);
+    // The pad's sample, or the keyboard's once the pad is gone; false once
+    // at each change of hands.
+    bool ReadPadOrKeyboard(PadSample* sample);
+    bool TakeAttachedPad();
 
     PadSource& pads_;
     Uint32 pad_;
@@ -48,6 +53,8 @@ private:
     bool foregroundOnly_ = false;
     bool acquired_ = false;
     bool lost_ = false;
+    bool lostToBackground_ = false;
+    bool onKeyboard_ = false;
     AxisRange ranges_[AXIS_COUNT] = {DEFAULT_AXIS_RANGE, DEFAULT_AXIS_RANGE};
 };
 

@@ -1,56 +1,17 @@
-// The program's start on this platform: reads the platform's own options and
-// hands over to the game's WinMain.
+// The program's start on this platform: settings and options, then the
+// game's WinMain.
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <string>
 
-#include "key_recorder.h"
-#include "key_replay.h"
+#include "options.h"
 #include "platform_state.h"
-
-static const char USAGE[] =
-    "usage: %s [--window] [--scale N] [--debug] [--record FILE] [--replay FILE]\n"
-    "  --window   start in a window instead of full screen (Alt+Enter toggles)\n"
-    "  --scale N  window size as a whole multiple of 640 x 480\n"
-    "  --debug    write the game's debug lines to stderr\n"
-    "  --record FILE  write the game keys held in every frame to FILE as an input script\n"
-    "  --replay FILE  play the game keys of the input script FILE, then hand over to the keyboard\n";
-
-static bool ParseOptions(int argc, char** argv)
-{
-    for (int i = 1; i < argc; i++) {
-        if (strcmp(argv[i], "--window") == 0) {
-            plat::g_options.windowed = true;
-        } else if (strcmp(argv[i], "--debug") == 0) {
-            plat::g_options.debug = true;
-        } else if (strcmp(argv[i], "--record") == 0 && i + 1 < argc) {
-            if (!plat::OpenKeyRecord(argv[++i])) {
-                fprintf(stderr, "Cannot write the key record %s\n", argv[i]);
-                return false;
-            }
-        } else if (strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
-            std::string error;
-            if (!plat::OpenKeyReplay(argv[++i], error)) {
-                fprintf(stderr, "Cannot play the key replay %s: %s\n", argv[i], error.c_str());
-                return false;
-            }
-        } else if (strcmp(argv[i], "--scale") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
-            plat::g_options.scale = atoi(argv[++i]);
-        } else {
-            fprintf(stderr, USAGE, argv[0]);
-            return false;
-        }
-    }
-    return true;
-}
 
 int main(int argc, char** argv)
 {
-    if (!ParseOptions(argc, argv)) {
-        return 2;
+    int exitCode = 0;
+    if (!plat::StartFromCommandLine(argc, argv, exitCode)) {
+        return exitCode;
     }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         fprintf(stderr, "No display: %s\n", SDL_GetError());
@@ -58,8 +19,7 @@ int main(int argc, char** argv)
     }
     char noCommandLine[] = "";
     int code = WinMain(GetModuleHandleA(NULL), NULL, noCommandLine, SW_SHOWDEFAULT);
-    plat::CloseKeyRecord();
-    plat::CloseKeyReplay();
+    plat::FinishCommandLine();
     SDL_Quit();
     return code;
 }

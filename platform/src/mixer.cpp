@@ -94,7 +94,7 @@ static inline Taps TapsAround(int64_t frame, uint32_t frames, bool looping)
 }
 
 template <int BITS, int CHANNELS>
-static void RenderFrames(Voice& v, float* mix, int frames, int fadeFrames)
+static void RenderFrames(Voice& v, float* mix, int frames, int fadeFrames, float volume)
 {
     const uint8_t* bytes = v.samples->bytes.data();
     const uint64_t end = (uint64_t)v.frames << 32;
@@ -102,9 +102,9 @@ static void RenderFrames(Voice& v, float* mix, int frames, int fadeFrames)
     for (; done < frames; done++) {
         int64_t frame = (int64_t)(v.position >> 32);
         float t = (float)(v.position & 0xFFFFFFFFu) * (1.0f / 4294967296.0f);
-        float gain = 1.0f;
+        float gain = volume;
         if (v.fadeIn > 0) {
-            gain = 1.0f - (float)v.fadeIn-- / fadeFrames;
+            gain *= 1.0f - (float)v.fadeIn-- / fadeFrames;
         }
         if (v.fadeOut > 0) {
             gain *= (float)--v.fadeOut / fadeFrames;
@@ -150,11 +150,20 @@ void Mixer::RenderVoice(Voice& voice, float* mix, int frames)
         return;
     }
     int stereo = voice.channels == 2;
+    float volume = voice.looping ? musicVolume_ : effectsVolume_;
     if (voice.bits == 8) {
-        stereo ? RenderFrames<8, 2>(voice, mix, frames, fadeFrames_) : RenderFrames<8, 1>(voice, mix, frames, fadeFrames_);
+        stereo ? RenderFrames<8, 2>(voice, mix, frames, fadeFrames_, volume)
+               : RenderFrames<8, 1>(voice, mix, frames, fadeFrames_, volume);
     } else {
-        stereo ? RenderFrames<16, 2>(voice, mix, frames, fadeFrames_) : RenderFrames<16, 1>(voice, mix, frames, fadeFrames_);
+        stereo ? RenderFrames<16, 2>(voice, mix, frames, fadeFrames_, volume)
+               : RenderFrames<16, 1>(voice, mix, frames, fadeFrames_, volume);
     }
+}
+
+void Mixer::SetVolumes(float music, float effects)
+{
+    musicVolume_ = std::clamp(music, 0.0f, 1.0f);
+    effectsVolume_ = std::clamp(effects, 0.0f, 1.0f);
 }
 
 void Mixer::Render(int16_t* out, int frames)
@@ -170,6 +179,9 @@ void Mixer::Render(int16_t* out, int frames)
     }
     tails_.erase(std::remove_if(tails_.begin(), tails_.end(), [](const Voice& v) { return !v.playing; }),
                  tails_.end());
+    if (silent_) {
+        std::fill(mix_.begin(), mix_.end(), 0.0f);
+    }
     for (int i = 0; i < frames; i++) {
         float left = mix_[i * 2];
         float right = mix_[i * 2 + 1];

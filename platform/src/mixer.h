@@ -46,6 +46,10 @@ public:
     // Advances every voice by `frames` without producing output.
     void Skip(uint64_t frames);
     void Clear();
+    // Looping voices are the music; the rest are effects. 0 to 1 each.
+    void SetVolumes(float music, float effects);
+    // A silent mixer keeps every voice moving but outputs nothing.
+    void SetSilent(bool silent) { silent_ = silent; }
 
 private:
     void RenderVoice(Voice& voice, float* mix, int frames);
@@ -54,6 +58,9 @@ private:
     int fadeFrames_;
     float release_;
     float gain_ = 1.0f;
+    float musicVolume_ = 1.0f;
+    float effectsVolume_ = 1.0f;
+    bool silent_ = false;
     std::vector<Voice*> voices_;
     std::vector<Voice> tails_;
     std::vector<float> mix_;

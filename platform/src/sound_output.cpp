@@ -12,7 +12,8 @@
 namespace plat {
 
 static const int OUTPUT_RATE = 44100;
-static const int DEVICE_FRAMES = 1024;
+// 256 frames, 5.8 ms: a Play call is heard within a block and a little more.
+static const int DEVICE_FRAMES = 256;
 
 static Mixer g_mixer(OUTPUT_RATE);
 static SDL_AudioDeviceID g_device;
@@ -128,6 +129,20 @@ std::vector<int16_t> RenderSoundOffline(uint32_t milliseconds)
 
 int SoundOutputRate() { return OUTPUT_RATE; }
 
+int SoundBlockFrames() { return DEVICE_FRAMES; }
+
+void SetSoundVolumes(int music, int effects)
+{
+    SoundLock lock;
+    g_mixer.SetVolumes(music / 100.0f, effects / 100.0f);
+}
+
+void SetSoundForeground(bool foreground)
+{
+    SoundLock lock;
+    g_mixer.SetSilent(!foreground);
+}
+
 void ResetSoundOutput()
 {
     if (g_device != 0) {
@@ -137,6 +152,8 @@ void ResetSoundOutput()
     }
     g_openCount = 0;
     g_mixer.Clear();
+    g_mixer.SetSilent(false);
+    g_mixer.SetVolumes(1.0f, 1.0f);
     StartSilentClock();
 }
 

@@ -25,6 +25,13 @@ public:
     Mixer& mixer();
 };
 
+// The settings' volumes, 0 to 100, for the music and the effects.
+void SetSoundVolumes(int music, int effects);
+// Out of the foreground every sound is silent, and goes on playing unheard.
+void SetSoundForeground(bool foreground);
+// Frames per block the device asks for; a sound starts within one block.
+int SoundBlockFrames();
+
 // Mixes the given time of output now, as the device would (test seam).
 std::vector<int16_t> RenderSoundOffline(uint32_t milliseconds);
 int SoundOutputRate();

@@ -12,7 +12,10 @@
 #include "key_replay.h"
 #include "keymap.h"
 #include "platform_state.h"
+#include "key_bindings.h"
+#include "settings_store.h"
 #include "surface_registry.h"
+#include "window_focus.h"
 
 namespace plat {
 
@@ -36,6 +39,9 @@ void ResetWindowing()
     for (bool& down : g_keyDown) {
         down = false;
     }
+    ResetWindowFocus();
+    g_keyBindings = DefaultKeyBindings();
+    SetKeyboardLayout(NULL);
 }
 
 void SetInjectedKey(int virtualKey, bool down)
@@ -55,7 +61,7 @@ static LRESULT Send(Window* window, UINT message, WPARAM wParam, LPARAM lParam)
 
 // Activation as the game sees it: the minimised flag is set whenever the
 // window is not in the foreground. In full screen the surfaces are lost too.
-static void SetActive(bool active)
+void SetWindowActive(bool active)
 {
     if (g_mainWindow == NULL || g_mainWindow->destroyed || g_mainWindow->active == active) {
         return;
@@ -79,10 +85,11 @@ static void TranslateKey(const SDL_KeyboardEvent& key)
     if (IsAltEnter(key)) {
         if (key.type == SDL_KEYDOWN && !key.repeat) {
             DisplayToggleFullscreen();
+            KeepFullscreen(DisplayIsFullscreen());
         }
         return;
     }
-    int virtualKey = VirtualKeyOf(key.keysym.scancode);
+    int virtualKey = BoundVirtualKey(key.keysym.sym);
     if (virtualKey == 0) {
         return;
     }
@@ -96,12 +103,17 @@ static void TranslateWindowEvent(const SDL_WindowEvent& event)
 {
     switch (event.event) {
     case SDL_WINDOWEVENT_FOCUS_LOST:
-    case SDL_WINDOWEVENT_MINIMIZED:
-        SetActive(false);
-        break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+        WindowFocusChanged(event.event == SDL_WINDOWEVENT_FOCUS_GAINED, DisplayIsFullscreen());
+        break;
+    // A window taken off the screen (unmapped) is as good as minimised.
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+        WindowMinimisedChanged(true);
+        break;
     case SDL_WINDOWEVENT_RESTORED:
-        SetActive(true);
+    case SDL_WINDOWEVENT_SHOWN:
+        WindowMinimisedChanged(false);
         break;
     case SDL_WINDOWEVENT_CLOSE:
         PostToMainWindow(WM_CLOSE, 0, 0);
@@ -145,12 +157,13 @@ bool KeyIsDown(int virtualKey)
     if (ReplayDecidesKey(virtualKey, replayed)) {
         return replayed;
     }
+    if (!KeyboardFocused()) {
+        return false;
+    }
     if (g_seam.active) {
         return g_keyDown[virtualKey & 0xFF];
     }
-    SDL_Scancode scancode = ScancodeOf(virtualKey);
-    const Uint8* keys = SDL_GetKeyboardState(NULL);
-    return scancode != SDL_SCANCODE_UNKNOWN && keys[scancode] != 0;
+    return BoundKeyHeld(virtualKey, SDL_GetKeyboardState(NULL));
 }
 
 }  // namespace plat
@@ -189,7 +202,7 @@ BOOL WINAPI ShowWindow(HWND window, int)
     if (!g_options.headless) {
         DisplayShow();
     }
-    SetActive(true);
+    SetWindowActive(true);
     return TRUE;
 }
 
@@ -269,6 +282,17 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND, UINT, UINT)
     *msg = g_queue.front();
     g_queue.pop_front();
     return msg->message != WM_QUIT;
+}
+
+// Sleeps until SDL has an event, so that a minimised game uses no time.
+BOOL WINAPI WaitMessage(void)
+{
+    PumpEvents();
+    while (g_queue.empty() && !g_seam.active) {
+        SDL_WaitEvent(NULL);
+        PumpEvents();
+    }
+    return TRUE;
 }
 
 BOOL WINAPI TranslateMessage(const MSG*)

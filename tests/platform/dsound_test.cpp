@@ -5,9 +5,13 @@
 #include <windows.h>
 #include <dsound.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "seam.h"
+#include "sound_output.h"
+#include "window_focus.h"
 
 namespace {
 
@@ -187,6 +191,71 @@ TEST_F(DirectSoundTest, ALostBufferRefusesPlayAndLockUntilRestored)
     buffer->GetStatus(&status);
     EXPECT_EQ(status, 0u);
     EXPECT_EQ(buffer->Play(0, 0, 0), DS_OK);
+}
+
+}  // namespace
+
+namespace {
+
+// The loudest sample in a stretch of output.
+int Peak(const std::vector<short>& out)
+{
+    int peak = 0;
+    for (short sample : out) {
+        peak = std::max(peak, std::abs((int)sample));
+    }
+    return peak;
+}
+
+TEST_F(DirectSoundTest, MusicAndEffectsHaveVolumesOfTheirOwn)
+{
+    LPDIRECTSOUNDBUFFER music = Filled(std::vector<short>(8000, 10000));
+    LPDIRECTSOUNDBUFFER effect = Filled(std::vector<short>(8000, 8000));
+    ASSERT_EQ(music->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    ASSERT_EQ(effect->Play(0, 0, 0), DS_OK);
+    seam::AdvanceTicks(10);
+    EXPECT_NEAR(Peak(seam::RenderSound(10)), 18000, 40);
+
+    plat::SetSoundVolumes(50, 0);
+    EXPECT_NEAR(Peak(seam::RenderSound(10)), 5000, 20) << "looping buffers are the music";
+    plat::SetSoundVolumes(0, 100);
+    EXPECT_NEAR(Peak(seam::RenderSound(10)), 8000, 20);
+    plat::SetSoundVolumes(100, 100);
+}
+
+TEST_F(DirectSoundTest, OutOfTheForegroundSoundsAreSilentAndPlayOn)
+{
+    LPDIRECTSOUNDBUFFER music = Filled(std::vector<short>(8000, 10000));
+    ASSERT_EQ(music->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    seam::AdvanceTicks(10);
+    plat::WindowFocusChanged(false, false);
+    EXPECT_EQ(Peak(seam::RenderSound(20)), 0);
+    seam::AdvanceTicks(250);
+    EXPECT_NEAR((double)seam::SoundPlayPosition(music), 4480.0, 16.0) << "it went on playing unheard";
+    plat::WindowMinimisedChanged(true);
+    plat::WindowFocusChanged(true, false);
+    EXPECT_EQ(Peak(seam::RenderSound(20)), 0) << "still minimised";
+    plat::WindowMinimisedChanged(false);
+    EXPECT_NEAR(Peak(seam::RenderSound(20)), 10000, 20);
+}
+
+// The offline mixer's first sound after Play, plus the one block the device
+// may already have taken, must stay under 12 ms.
+TEST_F(DirectSoundTest, ASoundIsHeardWithinTwelveMillisecondsOfPlay)
+{
+    LPDIRECTSOUNDBUFFER effect = Filled(std::vector<short>(8000, 16000));
+    ASSERT_EQ(effect->Play(0, 0, 0), DS_OK);
+    std::vector<short> out = seam::RenderSound(20);
+    size_t first = 0;
+    while (first < out.size() && std::abs((int)out[first]) < 16000 / 10) {
+        first++;
+    }
+    double frames = (double)(first / 2) + plat::SoundBlockFrames();
+    double milliseconds = frames * 1000.0 / plat::SoundOutputRate();
+    RecordProperty("latency_ms", std::to_string(milliseconds));
+    printf("sound latency: %.2f ms (%zu frames to a tenth of full level, %d in a device block)\n", milliseconds,
+           first / 2, plat::SoundBlockFrames());
+    EXPECT_LT(milliseconds, 12.0);
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 // The prolog's story lines: each fits its slot, and each starts with the
-// number of ideographic spaces its page layout expects.
+// number of ideographic spaces its page layout expects; the English lines fit
+// the screen, and the language is the interface's.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "screens/prolog.h"
 #include "screens/prolog_text.h"
+#include "settings_store.h"
+#include "support/game_env.h"
 
 namespace {
 
@@ -45,6 +51,53 @@ TEST(PrologText, LinesAreWholeDoubleByteCharactersOfCodePage932)
             }
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Half-width letters of the 24-pixel Gothic are 12 pixels wide; the lines start at x = 100.
+TEST(PrologText, EnglishLinesArePlainTextThatFitsTheScreen)
+{
+    for (int i = 0; i < 10; i++) {
+        const char* line = g_prologLinesEnglish[i];
+        size_t length = strnlen(line, 80);
+        EXPECT_GT(length, 0u) << "line " << i;
+        EXPECT_LE(100 + 12 * (int)length, 640) << "line " << i << " runs off the screen";
+        for (size_t n = 0; n < length; n++) {
+            EXPECT_TRUE(line[n] >= 0x20 && line[n] < 0x7F) << "line " << i << " column " << n;
+        }
+    }
+}
+
+TEST(PrologText, TheLanguageComesFromTheSettingsElseTheLocale)
+{
+    struct Case {
+        const char* chosen;
+        const char* lang;
+        const char (*expected)[80];
+    };
+    const Case cases[] = {
+        {"en", "ja_JP.UTF-8", g_prologLinesEnglish},
+        {"ja", "C.UTF-8", g_prologLines},
+        {"", "ja_JP.UTF-8", g_prologLines},
+        {"", "fr_FR.UTF-8", g_prologLinesEnglish},
+        {"", "", g_prologLinesEnglish},
+    };
+    std::string saved = getenv("LANG") != nullptr ? getenv("LANG") : "";
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    for (const Case& c : cases) {
+        ASSERT_NE(StartDisplay(), nullptr);
+        plat::g_settings.language = c.chosen;
+        setenv("LANG", c.lang, 1);
+        InitProlog();
+        EXPECT_EQ(g_prologText, c.expected) << c.chosen << " " << c.lang;
+    }
+    plat::g_settings.language = "";
+    setenv("LANG", saved.c_str(), 1);
+    ResetGame();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ add_executable(game_tests
     tests/input/joystick_test.cpp
     tests/input/key_state_test.cpp
     tests/platform/bmp_reader_test.cpp
+    tests/platform/data_folder_test.cpp
     tests/platform/ddraw_test.cpp
     tests/platform/dsound_test.cpp
     tests/platform/dinput_test.cpp

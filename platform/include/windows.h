@@ -301,6 +301,11 @@ BOOL WINAPI TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 #define CreateFontIndirect CreateFontIndirectA
 #define TextOut TextOutA
 
+// Files: only Windows builds of the game call this; elsewhere it uses rename.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+BOOL WINAPI MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags);
+
 // The game's entry point, called by the platform.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
 

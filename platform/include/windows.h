@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
+// mingw-w64's own intrin.h, which SDL includes on Windows, defines this too.
+#ifndef WINAPI
 #define WINAPI
+#endif
 #define CALLBACK
 #define APIENTRY
 #define STDMETHODCALLTYPE

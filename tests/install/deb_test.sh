@@ -13,6 +13,8 @@ here="$(dirname "$0")"
 . "$here/../e2e/stage_session.sh"
 remove() { DEBIAN_FRONTEND=noninteractive apt-get purge -y -q frogpond >"$work/apt.log" 2>&1; }
 trap 'kill $game $xvfb 2>/dev/null || true; remove || true; rm -rf "$work"' EXIT
+# A signal or a closed pipe still ends the display and the package through the trap above.
+trap 'exit 1' HUP INT PIPE TERM
 id=org.frogpond.FrogPond
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >"$work/apt.log" 2>&1 ||

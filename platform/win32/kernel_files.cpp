@@ -1,0 +1,10 @@
+// The file call the game makes on Windows, against the stand-in headers:
+// replacing score.dat goes through the system's own wide-path call.
+#include <windows.h>
+
+#include "data_files.h"
+
+BOOL WINAPI MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags)
+{
+    return plat::ReplaceWithFile(existingName, newName, (flags & MOVEFILE_WRITE_THROUGH) != 0);
+}

@@ -10,7 +10,10 @@ add_executable(game_tests
     tests/input/joystick_test.cpp
     tests/input/key_state_test.cpp
     tests/platform/bmp_reader_test.cpp
+    tests/platform/data_folder_test.cpp
     tests/platform/ddraw_test.cpp
+    tests/platform/font_face_names_test.cpp
+    platform/src/font_face_names.cpp
     tests/platform/dsound_test.cpp
     tests/platform/dinput_test.cpp
     tests/platform/key_recorder_test.cpp

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
+// mingw-w64's own intrin.h, which SDL includes on Windows, defines this too.
+#ifndef WINAPI
 #define WINAPI
+#endif
 #define CALLBACK
 #define APIENTRY
 #define STDMETHODCALLTYPE
@@ -308,6 +311,14 @@ BOOL WINAPI TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 #define GetObject GetObjectA
 #define CreateFontIndirect CreateFontIndirectA
 #define TextOut TextOutA
+
+// Files: only Windows builds of the game call these; elsewhere it uses rename
+// and errno.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+#define ERROR_ACCESS_DENIED 5L
+BOOL WINAPI MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags);
+DWORD WINAPI GetLastError(void);
 
 // The game's entry point, called by the platform.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);

@@ -1,4 +1,4 @@
-// Code page 932 (Shift-JIS) conversions for font names and text, through glibc iconv.
+// Code page 932 (Shift-JIS) conversions for font names and text: glibc iconv, or the system's own on Windows.
 #pragma once
 
 #include <cstddef>

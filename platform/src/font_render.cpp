@@ -2,6 +2,7 @@
 // resolved faces and the sized FT_Faces (the caller makes a font per frame).
 #include "font_render.h"
 
+#include "data_files.h"
 #include "font_cp932.h"
 #include "font_match.h"
 
@@ -83,11 +84,25 @@ bool SetUpSize(FT_Face face, int height, SizedFace& sized) {
     return true;
 }
 
+#ifdef _WIN32
+// FreeType opens files by their narrow names, which cannot spell every
+// Windows path: the file is read through its wide name and kept for good.
+FT_Face OpenFace(const FontFile& file) {
+    static std::map<std::string, std::string> fileBytes;
+    std::string& bytes = fileBytes[file.path];
+    FT_Face face = nullptr;
+    if (!Library() || (bytes.empty() && !ReadWholeFile(file.path, bytes))) return nullptr;
+    const auto* data = reinterpret_cast<const FT_Byte*>(bytes.data());
+    if (FT_New_Memory_Face(Library(), data, static_cast<FT_Long>(bytes.size()), file.index, &face) != 0) return nullptr;
+    return face;
+}
+#else
 FT_Face OpenFace(const FontFile& file) {
     FT_Face face = nullptr;
     if (!Library() || FT_New_Face(Library(), file.path.c_str(), file.index, &face) != 0) return nullptr;
     return face;
 }
+#endif
 
 // The cached face for a file at a LOGFONT height; an entry without a face
 // records a file that could not be used.

@@ -1,9 +1,10 @@
-// The program's start on this platform: settings and options, then the
-// game's WinMain.
+// The program's start on this platform: settings and options, the folder the
+// game's files are in, then the game's WinMain.
 #include <SDL.h>
 
 #include <cstdio>
 
+#include "data_folder.h"
 #include "options.h"
 #include "platform_state.h"
 
@@ -13,6 +14,10 @@ int main(int argc, char** argv)
     if (!plat::StartFromCommandLine(argc, argv, exitCode)) {
         return exitCode;
     }
+#ifdef SDL_MAIN_HANDLED
+    SDL_SetMainReady();
+#endif
+    plat::EnterDataFolder();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         fprintf(stderr, "No display: %s\n", SDL_GetError());
         return 1;

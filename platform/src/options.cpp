@@ -59,6 +59,7 @@ static bool SetMute(const char*, Settings&, CommandLine& line) { return SetFlag(
 static bool SetSave(const char*, Settings&, CommandLine& line) { return SetFlag(line.save); }
 static bool SetListKeys(const char*, Settings&, CommandLine& line) { return SetFlag(line.listKeys); }
 static bool SetHelp(const char*, Settings&, CommandLine& line) { return SetFlag(line.help); }
+static bool SetVersion(const char*, Settings&, CommandLine& line) { return SetFlag(line.version); }
 static bool SetDebug(const char*, Settings&, CommandLine&) { return SetFlag(g_options.debug); }
 
 static bool SetRecord(const char* value, Settings&, CommandLine& line)
@@ -105,6 +106,7 @@ static const OptionSpec OPTIONS[] = {
     {"--record", "FILE", "write the game keys held in every frame to FILE as an input script", SetRecord},
     {"--replay", "FILE", "play the game keys of the input script FILE, then hand over to the keyboard", SetReplay},
     {"--help", NULL, "print this help and exit", SetHelp},
+    {"--version", NULL, "print the game's version and exit", SetVersion},
 };
 
 static const OptionSpec* FindOption(const char* name)
@@ -138,7 +140,7 @@ OptionsOutcome ParseCommandLine(int argc, char** argv, Settings& settings, Comma
             return OPTIONS_BAD;
         }
     }
-    return line.help || line.listKeys ? OPTIONS_DONE : OPTIONS_RUN;
+    return line.help || line.version || line.listKeys ? OPTIONS_DONE : OPTIONS_RUN;
 }
 
 void PrintHelp(const char* program, FILE* out)
@@ -191,6 +193,8 @@ bool StartFromCommandLine(int argc, char** argv, int& exitCode)
     exitCode = outcome == OPTIONS_BAD ? 2 : 0;
     if (line.help) {
         PrintHelp(argv[0], stdout);
+    } else if (line.version) {
+        printf("frogpond %s\n", FROGPOND_VERSION);
     } else if (line.listKeys) {
         PrintKeys(g_settings.keys, stdout);
     }

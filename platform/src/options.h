@@ -13,6 +13,7 @@ enum OptionsOutcome { OPTIONS_RUN, OPTIONS_DONE, OPTIONS_BAD };
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     bool listKeys = false;
     bool save = false;
     bool mute = false;

@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+// The interface identifiers the stand-in defines: on Windows SDL defines the
+// same ones for its own DirectX back ends, and the linker keeps one of each.
+#ifdef _WIN32
+#define SHARED_GUID __declspec(selectany)
+#else
+#define SHARED_GUID
+#endif
+
 namespace plat {
 
 struct Options {

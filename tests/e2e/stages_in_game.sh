@@ -24,17 +24,8 @@ shot() { "$build/xwd_to_png" "$work/Xvfb_screen0" "$out/$1.png"; }
 # Waits until the given frame of the game has been shown.
 until_frame() { sleep "$(awk -v start="$started" -v frame="$1" -v now="$(date +%s.%N)" 'BEGIN { t = start + frame / 60 - now; print (t > 0 ? t : 0) }')"; }
 
-# The keys from launch to the chosen stage's first frame: the prolog skipped,
-# START on the title, the cursor moved to the stage and Z; the select's
-# fade-out ends on a faded-out frame, after which the stage's replay begins.
-session() {
-    echo "- 100"; echo "Z 6"; echo "- 100"; echo "Z 6"; echo "- 100"
-    i=1
-    while [ $i -lt "$1" ]; do echo "R 3"; echo "- 3"; i=$((i + 1)); done
-    echo "- 30"; echo "Z 6"; echo "# black"
-    grep -v "^#" "$source/tests/replays/map$1.txt"
-    echo "- 420"; echo "Z 6"; echo "- 120"
-}
+. "$(dirname "$0")/stage_session.sh"
+session() { stage_session "$source" "$1"; }
 
 failed=0
 for stage in $(seq "$first" "$last"); do

@@ -16,7 +16,6 @@ typedef const GUID& REFGUID;
 
 // Win32 error codes the DirectInput results are made from.
 #define ERROR_FILE_NOT_FOUND 2
-#define ERROR_ACCESS_DENIED 5
 #define ERROR_INVALID_ACCESS 12
 #define ERROR_NOT_READY 21
 #define ERROR_READ_FAULT 30

@@ -116,15 +116,20 @@ static void ReadCells(MapText* text, MapOrigins origins, MapReport report)
     }
 }
 
-void ReadStageMap(MapText* text, int now, MapReport report)
+void ReadStageLayout(MapText* text, int now, MapOrigins origins, MapReport report)
 {
     ResetBoard(now);
     ClearItems();
     g_targetCount = 0;
     g_frogX = ReadFrogCoordinate(text, 1, BOARD_COLUMNS, report);
     g_frogY = ReadFrogCoordinate(text, 2, BOARD_ROWS, report);
-    MapOrigins origins = {};
     ReadCells(text, origins, report);
+}
+
+void ReadStageMap(MapText* text, int now, MapReport report)
+{
+    MapOrigins origins = {};
+    ReadStageLayout(text, now, origins, report);
     BuildBoardFromTiles(origins, report);
     ApplySwitches();
 }

@@ -3,7 +3,15 @@
 #ifndef STAGE_MAP_READER_H
 #define STAGE_MAP_READER_H
 
+#include "stage/board.h"
 #include "stage/map_text.h"
+
+// Where in the file each cell's tile character stood; 0 for cells not read.
+struct CellOrigin {
+    int line;
+    int column;
+};
+typedef CellOrigin MapOrigins[BOARD_COLUMNS][BOARD_ROWS];
 
 enum {
     MAP_FAULT_FROG_LINE_TAIL,
@@ -28,6 +36,11 @@ struct MapReport {
 
 // What each fault means, and what the loader does about it.
 const char* MapFaultText(int fault);
+
+// The first half of reading, for tools that keep the file's own characters:
+// the board is reset, the frog's start set and each cell read left with its
+// tile and parameter values as written, before any item or switch is built.
+void ReadStageLayout(MapText* text, int now, MapOrigins origins, MapReport report);
 
 // Builds the whole stage from the text: every visible cell is reset first,
 // surplus content is skipped, and switch numbers naming no switch read as 0.

@@ -89,13 +89,19 @@ wait_lit() {
         sleep 0.1
     done
 }
-# Waits for the screen to go dark and come up whole: the next full screen.
+# Waits up to 60 s for the screen NAME, told by its lit bytes lying between
+# LOW and HIGH in two readings half a second apart. The dark moment between
+# two screens can be too short for a poll to see on a loaded machine, so the
+# screens are told by what they show, not by the fade between them.
 next_screen() {
-    wait_lit below 100000 60 && wait_lit above 400000 60 ||
-        { shot "classic-$1"; echo "classic: no $1 within 60 s" >&2; exit 1; }
-    sleep 0.5
+    deadline=$(($(date +%s) + 60))
+    until shows "$2" "$3" && sleep 0.5 && shows "$2" "$3"; do
+        [ "$(date +%s)" -lt "$deadline" ] || { shot "classic-$1"; echo "classic: no $1 within 60 s" >&2; exit 1; }
+        sleep 0.1
+    done
     shot "classic-$1"
 }
+shows() { n=$(lit_bytes); [ "$n" -gt "$1" ] && [ "$n" -lt "$2" ]; }
 
 (cd "$game_dir" && exec wine ./frogpond-classic.exe) 2>"$work/classic.log" &
 game=$!
@@ -120,17 +126,23 @@ until wait_lit above 400000 5; do
 done
 sleep 0.5
 shot classic-title
-press z
-next_screen stage-select
+# The title's Z can be lost too: Z again until the title fades.
+presses=0
+until press z && wait_lit below 700000 5; do
+    presses=$((presses + 1))
+    [ $presses -le 5 ] || { shot classic-title; echo "classic: the title took no Z" >&2; exit 1; }
+done
+next_screen stage-select 380000 715000
 # Where Wine runs the fades slowly the select may take the same Z at once.
-# A press while the select still settles can be lost: Z again until it fades.
-if [ "$(lit_bytes)" -lt 600000 ]; then
+# A press while the select still settles can be lost: Z again until the
+# stage comes up.
+if [ "$(lit_bytes)" -lt 620000 ]; then
     presses=0
-    until press z && wait_lit below 100000 3; do
+    until press z && wait_lit above 620000 8; do
         presses=$((presses + 1))
         [ $presses -le 5 ] || { shot classic-stage1; echo "classic: the select took no Z" >&2; exit 1; }
     done
-    next_screen stage1
+    next_screen stage1 620000 1228800
 else
     echo "classic: the select passed on to stage 1 with the title's Z"
     mv "$out/classic-stage-select.png" "$out/classic-stage1.png"

@@ -36,7 +36,7 @@ wineboot -i >/dev/null 2>&1
 wineserver -w
 folder="$work/$user/Downloads"
 mkdir -p "$folder"
-(cd "$folder" && unzip -q "$zip")
+(cd "$folder" && cmake -E tar xf "$zip")
 game_dir="$(ls -d "$folder"/frogpond-*-windows-x64)"
 roaming="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/frogpond"
 shot() { "$build/xwd_to_png" "$work/Xvfb_screen0" "$out/$1.png"; }

@@ -13,6 +13,7 @@
 #include "keymap.h"
 #include "platform_state.h"
 #include "surface_registry.h"
+#include "window_mouse.h"
 
 namespace plat {
 
@@ -131,6 +132,11 @@ static void PumpEvents()
             break;
         case SDL_WINDOWEVENT:
             TranslateWindowEvent(event.window);
+            break;
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            TranslateMouse(event);
             break;
         case SDL_QUIT:
             PostToMainWindow(WM_CLOSE, 0, 0);

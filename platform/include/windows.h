@@ -197,6 +197,7 @@ BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 void WINAPI PostQuitMessage(int exitCode);
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 short WINAPI GetAsyncKeyState(int virtualKey);
+short WINAPI GetKeyState(int virtualKey);
 #define RegisterClass RegisterClassA
 #define CreateWindowEx CreateWindowExA
 #define LoadIcon LoadIconA

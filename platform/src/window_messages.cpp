@@ -27,6 +27,8 @@ static std::map<std::string, WNDPROC> g_classes;
 static std::deque<MSG> g_queue;
 static Window* g_mainWindow;
 static bool g_keyDown[256];
+// Keys as the messages taken from the queue so far leave them (GetKeyState).
+static bool g_messageKeyDown[256];
 
 void ResetWindowing()
 {
@@ -35,6 +37,9 @@ void ResetWindowing()
     delete g_mainWindow;
     g_mainWindow = NULL;
     for (bool& down : g_keyDown) {
+        down = false;
+    }
+    for (bool& down : g_messageKeyDown) {
         down = false;
     }
 }
@@ -251,6 +256,18 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM)
     return 0;
 }
 
+static void NoteKeyMessage(const MSG& msg)
+{
+    if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) {
+        g_messageKeyDown[msg.wParam & 0xFF] = msg.message == WM_KEYDOWN;
+    }
+}
+
+short WINAPI GetKeyState(int virtualKey)
+{
+    return g_messageKeyDown[virtualKey & 0xFF] ? (short)0x8000 : 0;
+}
+
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND, UINT, UINT, UINT remove)
 {
     PumpEvents();
@@ -260,6 +277,7 @@ BOOL WINAPI PeekMessageA(LPMSG msg, HWND, UINT, UINT, UINT remove)
     *msg = g_queue.front();
     if (remove != PM_NOREMOVE) {
         g_queue.pop_front();
+        NoteKeyMessage(*msg);
     }
     return TRUE;
 }
@@ -274,6 +292,7 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND, UINT, UINT)
     }
     *msg = g_queue.front();
     g_queue.pop_front();
+    NoteKeyMessage(*msg);
     return msg->message != WM_QUIT;
 }
 

@@ -152,7 +152,7 @@ static bool ControlKey(int key)
 
 bool EditorKey(int key)
 {
-    if (GetAsyncKeyState(VK_CONTROL) & 0x8000) {
+    if (GetKeyState(VK_CONTROL) & 0x8000) {
         return ControlKey(key);
     }
     CellPos m = g_editor.mouse;

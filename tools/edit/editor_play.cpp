@@ -13,6 +13,7 @@
 #include "editor_files.h"
 #include "key_recorder.h"
 #include "stage/play_state.h"
+#include "video/draw.h"
 
 namespace fs = std::filesystem;
 
@@ -35,11 +36,16 @@ std::string ReplayPathFor(const std::string& mapPath)
     return fs::path(mapPath).replace_extension(".txt").string();
 }
 
-std::string LastStartOfRecord(const std::string& record)
+// The record starts with the stage's first frame, as a replay does; the marks
+// of the fade-in's black frames are no part of a replay.
+std::string KeysOfRecord(const std::string& record)
 {
     const std::string mark = "# black\n";
-    size_t at = record.rfind(mark);
-    return at == std::string::npos ? record : record.substr(at + mark.size());
+    std::string keys = record;
+    for (size_t at = keys.find(mark); at != std::string::npos; at = keys.find(mark)) {
+        keys.erase(at, mark.size());
+    }
+    return keys;
 }
 
 void StartPlay(void)
@@ -54,6 +60,9 @@ void StartPlay(void)
     }
     g_editorFolder = fs::current_path(error).string();
     fs::current_path(PlayFolder(), error);
+    // The stage opens from black, as after the stage select's fade-out, so
+    // that its fade-in takes the frames a replay counts on.
+    SetPaletteBlack();
     g_stageNo = 1;
     g_scene = SCENE_PLAY_INIT;
     g_playing = true;
@@ -106,7 +115,7 @@ static void KeepClearingRun(void)
     plat::CloseKeyRecord();
     g_recording = false;
     ReadFileBytes(PlayFolder() + "/keys.txt", &record);
-    std::string keys = LastStartOfRecord(record);
+    std::string keys = KeysOfRecord(record);
     std::string script = PlayFolder() + "/run.txt";
     WriteFileBytes(script, keys);
     std::string clear = ClearTimeBySimulator(PlayFolder() + "/map/map1.map", script);

@@ -15,7 +15,7 @@ bool Playing(void);
 
 // The replay's name beside a map: "map3.map" keeps "map3.txt".
 std::string ReplayPathFor(const std::string& mapPath);
-// The keys of a record after its last "# black" mark, the stage's start.
-std::string LastStartOfRecord(const std::string& record);
+// The keys of a record without its "# black" marks.
+std::string KeysOfRecord(const std::string& record);
 
 #endif

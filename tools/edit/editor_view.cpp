@@ -200,7 +200,7 @@ static std::vector<std::string> Wrapped(const std::string& text)
     std::string rest = text;
     while (rest.size() > width) {
         size_t cut = rest.rfind(' ', width);
-        cut = cut == std::string::npos || cut == 0 ? width : cut;
+        cut = cut == std::string::npos || cut <= 2 ? width : cut;
         lines.push_back(rest.substr(0, cut));
         rest = "  " + rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
     }

@@ -33,7 +33,10 @@ set(PLATFORM_SOURCES
     platform/src/settings_store.cpp
     platform/src/sound_output.cpp
     platform/src/surface_registry.cpp
+    platform/src/tool_panel.cpp
+    platform/src/virtual_keys.cpp
     platform/src/window_focus.cpp
     platform/src/window_messages.cpp
+    platform/src/window_mouse.cpp
     platform/seam/seam.cpp)
 list(TRANSFORM PLATFORM_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

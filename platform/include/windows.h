@@ -160,15 +160,31 @@ typedef struct tagMSG {
 #define WM_SETCURSOR 0x0020
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+#define WM_RBUTTONDOWN 0x0204
+#define WM_RBUTTONUP 0x0205
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define MAKELPARAM(low, high) ((LPARAM)(DWORD)(((WORD)(low)) | ((DWORD)(WORD)(high)) << 16))
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
 
 #define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
 #define VK_ESCAPE 0x1B
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#define VK_F5 0x74
+#define VK_F9 0x78
 #define VK_F12 0x7B
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass);
@@ -192,6 +208,7 @@ BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 void WINAPI PostQuitMessage(int exitCode);
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 short WINAPI GetAsyncKeyState(int virtualKey);
+short WINAPI GetKeyState(int virtualKey);
 #define RegisterClass RegisterClassA
 #define CreateWindowEx CreateWindowExA
 #define LoadIcon LoadIconA

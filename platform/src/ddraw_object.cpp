@@ -4,6 +4,7 @@
 #include "display.h"
 #include "platform_state.h"
 #include "surface_registry.h"
+#include "tool_panel.h"
 
 SHARED_GUID extern const GUID IID_IDirectDraw7 = {0x15e65ec0, 0x3b9c, 0x11d2, {0xb9, 0x2f, 0x00, 0x60, 0x97, 0x97, 0xea, 0x5b}};
 
@@ -37,6 +38,7 @@ HRESULT STDMETHODCALLTYPE DirectDraw::SetDisplayMode(DWORD width, DWORD height, 
     if (width != MODE_WIDTH || height != MODE_HEIGHT || bpp != MODE_BPP) {
         return DDERR_INVALIDMODE;
     }
+    width += ToolPanelWidth();
     if (!g_options.headless && !DisplayEnterMode(width, height)) {
         return DDERR_INVALIDMODE;
     }

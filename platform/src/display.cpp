@@ -215,6 +215,29 @@ static SDL_Rect PictureRect()
     return rect;
 }
 
+bool DisplayWindowToPicture(int* x, int* y)
+{
+    if (g_renderer == NULL || g_window == NULL) {
+        return false;
+    }
+    // Mouse positions come in window points, the renderer draws in pixels.
+    int windowW = 0;
+    int windowH = 0;
+    int outputW = 0;
+    int outputH = 0;
+    SDL_GetWindowSize(g_window, &windowW, &windowH);
+    SDL_GetRendererOutputSize(g_renderer, &outputW, &outputH);
+    if (windowW <= 0 || windowH <= 0) {
+        return false;
+    }
+    SDL_Rect rect = PictureRect();
+    int px = *x * outputW / windowW;
+    int py = *y * outputH / windowH;
+    *x = (px - rect.x) * g_pictureWidth / rect.w;
+    *y = (py - rect.y) * g_pictureHeight / rect.h;
+    return true;
+}
+
 void DisplayPresent(const BYTE* indices, int pitch, int width, int height, const PALETTEENTRY* palette)
 {
     static const PALETTEENTRY BLACK[256] = {};

@@ -24,6 +24,8 @@ void DisplayHideCursor();
 bool DisplayFrameSlotReady();
 void DisplayPresent(const BYTE* indices, int pitch, int width, int height,
                     const PALETTEENTRY* palette);
+// Turns a position in the window into one in the picture; false with no window.
+bool DisplayWindowToPicture(int* x, int* y);
 // Converts indices through a palette to 32-bit XRGB pixels.
 void ConvertIndexedToXrgb(const BYTE* indices, int pitch, int width, int height,
                           const PALETTEENTRY* palette, uint32_t* out, int outPitchPixels);

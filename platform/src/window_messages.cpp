@@ -15,7 +15,10 @@
 #include "key_bindings.h"
 #include "settings_store.h"
 #include "surface_registry.h"
+#include "tool_panel.h"
+#include "virtual_keys.h"
 #include "window_focus.h"
+#include "window_mouse.h"
 
 namespace plat {
 
@@ -29,6 +32,8 @@ static std::map<std::string, WNDPROC> g_classes;
 static std::deque<MSG> g_queue;
 static Window* g_mainWindow;
 static bool g_keyDown[256];
+// Keys as the messages taken from the queue so far leave them (GetKeyState).
+static bool g_messageKeyDown[256];
 
 void ResetWindowing()
 {
@@ -37,6 +42,9 @@ void ResetWindowing()
     delete g_mainWindow;
     g_mainWindow = NULL;
     for (bool& down : g_keyDown) {
+        down = false;
+    }
+    for (bool& down : g_messageKeyDown) {
         down = false;
     }
     ResetWindowFocus();
@@ -89,7 +97,8 @@ static void TranslateKey(const SDL_KeyboardEvent& key)
         }
         return;
     }
-    int virtualKey = BoundVirtualKey(key.keysym.sym);
+    SDL_Keycode sym = key.keysym.sym;
+    int virtualKey = ToolTakesEveryKey() ? VirtualKeyOfKeycode(sym) : BoundVirtualKey(sym);
     if (virtualKey == 0) {
         return;
     }
@@ -143,6 +152,11 @@ static void PumpEvents()
             break;
         case SDL_WINDOWEVENT:
             TranslateWindowEvent(event.window);
+            break;
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            TranslateMouse(event);
             break;
         case SDL_QUIT:
             PostToMainWindow(WM_CLOSE, 0, 0);
@@ -258,6 +272,18 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM)
     return 0;
 }
 
+static void NoteKeyMessage(const MSG& msg)
+{
+    if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) {
+        g_messageKeyDown[msg.wParam & 0xFF] = msg.message == WM_KEYDOWN;
+    }
+}
+
+short WINAPI GetKeyState(int virtualKey)
+{
+    return g_messageKeyDown[virtualKey & 0xFF] ? (short)0x8000 : 0;
+}
+
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND, UINT, UINT, UINT remove)
 {
     PumpEvents();
@@ -267,6 +293,7 @@ BOOL WINAPI PeekMessageA(LPMSG msg, HWND, UINT, UINT, UINT remove)
     *msg = g_queue.front();
     if (remove != PM_NOREMOVE) {
         g_queue.pop_front();
+        NoteKeyMessage(*msg);
     }
     return TRUE;
 }
@@ -281,6 +308,7 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND, UINT, UINT)
     }
     *msg = g_queue.front();
     g_queue.pop_front();
+    NoteKeyMessage(*msg);
     return msg->message != WM_QUIT;
 }
 

@@ -157,3 +157,31 @@ TEST(EditClipboard, CutThenPasteElsewhereMovesTheRectangleAndClipsAtTheEdge)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EditOps, ADragMergedSegmentBySegmentUndoesInOneStepToTheBytesBeforeIt)
+{
+    MapDocument document = NewMapDocument();
+    std::string before = MapDocumentBytes(document);
+    EditOp stroke = PaintOp(document, {}, WALL_CELL);
+    const CellPos path[] = {{2, 2}, {6, 2}, {6, 8}, {2, 2}};
+    for (int i = 0; i + 1 < 4; i++) {
+        EditOp segment = PaintOp(document, LineCells(path[i], path[i + 1]), i == 2 ? CRATE : WALL_CELL);
+        DoEdit(&document, segment);
+        MergeEdit(&stroke, segment);
+    }
+    EditOp frog = FrogOp(document, CellPos{9, 9});
+    DoEdit(&document, frog);
+    MergeEdit(&stroke, frog);
+    std::string after = MapDocumentBytes(document);
+    EditHistory history;
+    KeepEdit(&history, stroke);
+    ASSERT_TRUE(UndoEdit(&history, &document));
+    EXPECT_EQ(MapDocumentBytes(document), before);
+    ASSERT_TRUE(RedoEdit(&history, &document));
+    EXPECT_EQ(MapDocumentBytes(document), after);
+    EXPECT_EQ(document.cells[2][2], CRATE);
+}
+
+}  // namespace

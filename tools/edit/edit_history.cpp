@@ -7,9 +7,16 @@ bool ApplyEdit(EditHistory* history, MapDocument* document, const EditOp& op)
         return false;
     }
     DoEdit(document, op);
-    history->done.push_back(op);
-    history->undone.clear();
+    KeepEdit(history, op);
     return true;
+}
+
+void KeepEdit(EditHistory* history, const EditOp& op)
+{
+    if (!EditIsEmpty(op)) {
+        history->done.push_back(op);
+        history->undone.clear();
+    }
 }
 
 // Moves the newest edit of one stack to the other, undoing or redoing it.

@@ -14,6 +14,8 @@ struct EditHistory {
 
 // Does the edit and keeps it; an edit that changes nothing is not kept.
 bool ApplyEdit(EditHistory* history, MapDocument* document, const EditOp& op);
+// Keeps an edit already done on the document, as a drag is.
+void KeepEdit(EditHistory* history, const EditOp& op);
 bool UndoEdit(EditHistory* history, MapDocument* document);
 bool RedoEdit(EditHistory* history, MapDocument* document);
 

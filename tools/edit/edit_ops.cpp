@@ -37,6 +37,31 @@ void UndoEditOp(MapDocument* document, const EditOp& op)
     }
 }
 
+void MergeEdit(EditOp* into, const EditOp& later)
+{
+    for (const CellChange& change : later.cells) {
+        bool found = false;
+        for (CellChange& earlier : into->cells) {
+            if (earlier.x == change.x && earlier.y == change.y) {
+                earlier.after = change.after;
+                found = true;
+            }
+        }
+        if (!found) {
+            into->cells.push_back(change);
+        }
+    }
+    if (later.movesFrog) {
+        if (!into->movesFrog) {
+            into->frogBefore[0] = later.frogBefore[0];
+            into->frogBefore[1] = later.frogBefore[1];
+        }
+        into->movesFrog = true;
+        into->frogAfter[0] = later.frogAfter[0];
+        into->frogAfter[1] = later.frogAfter[1];
+    }
+}
+
 static EditOp NoEdit(void)
 {
     EditOp op;

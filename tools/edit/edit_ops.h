@@ -30,6 +30,8 @@ struct CellPos {
 bool OnBoard(int x, int y);
 bool EditIsEmpty(const EditOp& op);
 void DoEdit(MapDocument* document, const EditOp& op);
+// Adds a later edit to an earlier one, so that a whole drag undoes at once.
+void MergeEdit(EditOp* into, const EditOp& later);
 void UndoEditOp(MapDocument* document, const EditOp& op);
 
 // The cells of a straight line between two cells, and of the rectangle they span.

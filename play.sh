@@ -18,5 +18,15 @@ ln -sfn "$here/map" "$data/map"
 if [ ! -f "$data/score.dat" ] && [ -f "$here/score.dat" ]; then
     cp "$here/score.dat" "$data/score.dat"
 fi
+# The game starts in the data folder: a stage pack named from here must
+# still be found from there.
+for arg in "$@"; do
+    if [ "$stages_next" = 1 ]; then
+        arg="$(realpath -m "$arg")"
+    fi
+    [ "$arg" = --stages ] && stages_next=1 || stages_next=0
+    set -- "$@" "$arg"
+    shift
+done
 cd "$data"
 exec "$here/build/frogpond" "$@"

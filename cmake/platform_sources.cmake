@@ -32,6 +32,7 @@ set(PLATFORM_SOURCES
     platform/src/settings_file.cpp
     platform/src/settings_store.cpp
     platform/src/sound_output.cpp
+    platform/src/stage_pack.cpp
     platform/src/surface_registry.cpp
     platform/src/tool_panel.cpp
     platform/src/virtual_keys.cpp

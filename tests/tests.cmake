@@ -11,6 +11,7 @@ add_executable(game_tests
     tests/input/key_state_test.cpp
     tests/platform/bmp_reader_test.cpp
     tests/platform/data_folder_test.cpp
+    tests/platform/stage_pack_test.cpp
     tests/platform/ddraw_test.cpp
     tests/platform/font_face_names_test.cpp
     platform/src/font_face_names.cpp

@@ -13,6 +13,9 @@ bool IsFile(const std::string& path);
 bool MakeFolders(const std::string& path);
 bool CopyOneFile(const std::string& from, const std::string& to);
 bool EnterFolder(const std::string& path);
+// The path from the root, so that it still names the same place from
+// another working folder; links are resolved where the path exists.
+std::string AbsolutePath(const std::string& path);
 // Whether a new file can be made in the folder (a probe made and removed).
 bool CanWriteIn(const std::string& folder);
 // Puts the shipped stage folder in reach at `link`: a symbolic link where

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -52,6 +53,21 @@ bool CopyOneFile(const std::string& from, const std::string& to)
 bool EnterFolder(const std::string& path)
 {
     return chdir(path.c_str()) == 0;
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    char* resolved = realpath(path.c_str(), NULL);
+    if (resolved != NULL) {
+        std::string absolute = resolved;
+        free(resolved);
+        return absolute;
+    }
+    char here[4096];
+    if (path.empty() || path[0] == '/' || getcwd(here, sizeof here) == NULL) {
+        return path;
+    }
+    return std::string(here) + "/" + path;
 }
 
 bool CanWriteIn(const std::string& folder)

@@ -9,6 +9,7 @@
 
 #include "data_files.h"
 #include "platform_state.h"
+#include "stage_pack.h"
 
 namespace plat {
 
@@ -96,13 +97,33 @@ static void Warn(const std::string& warning)
     }
 }
 
-void EnterDataFolder()
+// A pack is played from its own folder in the player's, wherever the game
+// itself was started from; its faults are told and then played as the
+// shipped stages' would be.
+static bool EnterPackFolder(const std::string& player)
+{
+    std::string problem = PackProblem(g_options.stagePack);
+    if (!problem.empty()) {
+        Warn("frogpond: " + problem);
+    }
+    std::string error;
+    if (!EnterStagePack(g_options.stagePack, player, error)) {
+        Warn("frogpond: " + error + ": the stage pack cannot be played");
+        return false;
+    }
+    return true;
+}
+
+bool EnterDataFolder()
 {
     std::string shipped;
     std::string player;
     ChooseFolders(shipped, player);
+    if (!g_options.stagePack.empty()) {
+        return EnterPackFolder(player);
+    }
     if (shipped.empty()) {
-        return;
+        return true;
     }
     std::string warning;
     if (!EnterPlayerFolder(shipped, player, warning) && warning.empty()) {
@@ -111,6 +132,7 @@ void EnterDataFolder()
     if (!warning.empty()) {
         Warn(warning);
     }
+    return true;
 }
 
 }  // namespace plat

@@ -25,8 +25,10 @@ std::string InstalledShareFolder(const std::string& exeDir);
 bool EnterPlayerFolder(const std::string& shipped, const std::string& player, std::string& warning);
 
 // Decides both folders for this run and enters the player's; a game run
-// from its build folder stays in the working folder, as it always has.
-void EnterDataFolder();
+// from its build folder stays in the working folder, as it always has. With
+// a stage pack, enters the pack's own folder; false, told on stderr, when
+// that cannot be made.
+bool EnterDataFolder();
 
 }  // namespace plat
 

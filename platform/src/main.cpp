@@ -17,7 +17,9 @@ int main(int argc, char** argv)
 #ifdef SDL_MAIN_HANDLED
     SDL_SetMainReady();
 #endif
-    plat::EnterDataFolder();
+    if (!plat::EnterDataFolder()) {
+        return 1;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         fprintf(stderr, "No display: %s\n", SDL_GetError());
         return 1;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "data_files.h"
 #include "key_recorder.h"
 #include "key_replay.h"
 #include "platform_state.h"
@@ -74,6 +75,12 @@ static bool SetReplay(const char* value, Settings&, CommandLine& line)
     return true;
 }
 
+static bool SetStages(const char* value, Settings&, CommandLine& line)
+{
+    line.stages = value;
+    return value[0] != '\0';
+}
+
 // "--bind confirm=Space" or "--bind quit=Escape,Q".
 static bool SetBinding(const char* value, Settings& settings, CommandLine&)
 {
@@ -103,6 +110,7 @@ static const OptionSpec OPTIONS[] = {
     {"--keys", NULL, "print the key bindings in force and exit", SetListKeys},
     {"--save", NULL, "keep this run's settings in settings.ini", SetSave},
     {"--debug", NULL, "write the game's debug lines to stderr", SetDebug},
+    {"--stages", "DIR", "play the stage pack in DIR (DIR/map1.map, ...) with best times of its own", SetStages},
     {"--record", "FILE", "write the game keys held in every frame to FILE as an input script", SetRecord},
     {"--replay", "FILE", "play the game keys of the input script FILE, then hand over to the keyboard", SetReplay},
     {"--help", NULL, "print this help and exit", SetHelp},
@@ -207,6 +215,8 @@ bool StartFromCommandLine(int argc, char** argv, int& exitCode)
         SaveSettings(g_savedSettings);
     }
     PutInForce(g_settings, line.mute);
+    // Named from where the player stands, before the game moves to its folder.
+    g_options.stagePack = line.stages != NULL ? AbsolutePath(line.stages) : "";
     return true;
 }
 

@@ -19,6 +19,7 @@ struct CommandLine {
     bool mute = false;
     const char* record = NULL;
     const char* replay = NULL;
+    const char* stages = NULL;
 };
 
 // Reads argv over `settings`; a bad option or value is told on `errors`.

@@ -26,6 +26,8 @@ struct Options {
     bool windowed = false;
     int scale = 0;
     bool debug = false;
+    // The stage pack folder given with --stages, or empty for the shipped stages.
+    std::string stagePack;
 };
 extern Options g_options;
 

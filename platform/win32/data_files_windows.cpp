@@ -48,6 +48,16 @@ bool EnterFolder(const std::string& path)
     return SetCurrentDirectoryW(Widen(path).c_str()) != 0;
 }
 
+std::string AbsolutePath(const std::string& path)
+{
+    wchar_t full[MAX_PATH * 4];
+    DWORD length = GetFullPathNameW(Widen(path).c_str(), sizeof full / sizeof full[0], full, NULL);
+    if (length == 0 || length >= sizeof full / sizeof full[0]) {
+        return path;
+    }
+    return Narrow(std::wstring(full, length));
+}
+
 bool CanWriteIn(const std::string& folder)
 {
     std::wstring probe = Widen(folder + "\\.write-probe");

@@ -1,7 +1,7 @@
 # Sourced by the end-to-end scripts that play a stage in a built game:
-# stage_session SOURCE N prints the input script from launch through stage N
-# (prolog skipped, START on the title, the stage chosen on the select, its
-# replay, the result passed); replay_clear_ms SOURCE N prints the time its
+# stage_session SOURCE N [REPLAY] prints the input script from launch through
+# stage N (prolog skipped, START on the title, the stage chosen on the select,
+# its replay, by default the shipped stage's, the result passed); replay_clear_ms SOURCE N prints the time its
 # replay records; best_time FILE N the first best time of stage N.
 stage_session() {
     echo "- 100"; echo "Z 6"; echo "- 100"; echo "Z 6"; echo "- 100"
@@ -9,7 +9,7 @@ stage_session() {
     while [ $i -lt "$2" ]; do echo "R 3"; echo "- 3"; i=$((i + 1)); done
     # The replay starts once the select has faded out to black.
     echo "- 30"; echo "Z 6"; echo "# black"
-    grep -v "^#" "$1/tests/replays/map$2.txt"
+    grep -v "^#" "${3:-$1/tests/replays/map$2.txt}"
     echo "- 420"; echo "Z 6"; echo "- 120"
 }
 

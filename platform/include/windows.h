@@ -184,6 +184,7 @@ typedef struct tagMSG {
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
 #define VK_F5 0x74
+#define VK_F6 0x75
 #define VK_F9 0x78
 #define VK_F12 0x7B
 

@@ -11,6 +11,12 @@ namespace fs = std::filesystem;
 
 static const unsigned int AUTOSAVE_INTERVAL = 30000;
 
+std::string ToolBeside(const char* name)
+{
+    std::error_code error;
+    return (fs::read_symlink("/proc/self/exe", error).parent_path() / name).string();
+}
+
 std::string DataFolder(void)
 {
     const char* data = getenv("XDG_DATA_HOME");

@@ -23,5 +23,7 @@ void RestoreAutosave(void);
 void RemoveAutosave(void);
 
 std::string DataFolder(void);
+// A program built beside the editor (sim, solve).
+std::string ToolBeside(const char* name);
 
 #endif

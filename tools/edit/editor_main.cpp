@@ -8,6 +8,7 @@
 #include "editor_files.h"
 #include "editor_input.h"
 #include "editor_play.h"
+#include "editor_solve.h"
 #include "editor_view.h"
 #include "app/app_state.h"
 #include "platform_state.h"
@@ -47,6 +48,8 @@ static LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wPara
             RequestQuit(window);
         } else if (wParam == VK_F5) {
             StartPlay();
+        } else if (wParam == VK_F6) {
+            StartSolve();
         } else {
             EditorKey((int)wParam);
         }
@@ -108,6 +111,7 @@ static int RunLoop(HWND window)
         }
         g_now = GetTickCount();
         AutosaveIfDue(g_now);
+        PollSolve();
         if (Playing()) {
             StepPlay(window);
         } else {

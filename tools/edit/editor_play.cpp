@@ -85,13 +85,9 @@ void StopPlay(void)
     SetStatus("back from play");
 }
 
-// The simulator beside the editor gives the time the replay clears in, which
-// is what the replay tests check; without it the live clock's time is kept.
-static std::string ClearTimeBySimulator(const std::string& map, const std::string& script)
+std::string ClearTimeBySimulator(const std::string& map, const std::string& script)
 {
-    std::error_code error;
-    fs::path sim = fs::read_symlink("/proc/self/exe", error).parent_path() / "sim";
-    std::string command = "'" + sim.string() + "' --map '" + map + "' --input '" + script +
+    std::string command = "'" + ToolBeside("sim") + "' --map '" + map + "' --input '" + script +
                           "' --until-clear --every 1000000000 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == NULL) {
@@ -119,6 +115,7 @@ static void KeepClearingRun(void)
     std::string script = PlayFolder() + "/run.txt";
     WriteFileBytes(script, keys);
     std::string clear = ClearTimeBySimulator(PlayFolder() + "/map/map1.map", script);
+    // Without the simulator the live clock's time is kept.
     if (clear.empty()) {
         clear = std::to_string(g_playTime);
     }

@@ -15,6 +15,9 @@ bool Playing(void);
 
 // The replay's name beside a map: "map3.map" keeps "map3.txt".
 std::string ReplayPathFor(const std::string& mapPath);
+// The time the simulator beside the editor clears the map in with the
+// script, which is what the replay tests check; "" when it does not clear.
+std::string ClearTimeBySimulator(const std::string& map, const std::string& script);
 // The keys of a record without its "# black" marks.
 std::string KeysOfRecord(const std::string& record);
 

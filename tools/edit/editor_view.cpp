@@ -234,7 +234,8 @@ static const char* const SHORTCUTS[] = {
     "F  fill water region to this level",
     "Ctrl+drag select, Ctrl+C X V",
     "Ctrl+Z undo  Ctrl+Y redo  G grid",
-    "Ctrl+S save  F5 play  Esc quit",
+    "Ctrl+S save  Esc quit",
+    "F5 play  F6 solve: either keeps a replay",
 };
 
 static void DrawPanel(void)
@@ -251,12 +252,13 @@ static void DrawPanel(void)
         Text(PANEL_X + 6, y, CellLine(g_editor.mouse), RGB(200, 220, 220));
     }
     y = DrawChecks(y + LINE + 4);
-    y = 480 - 8 * LINE - 4;
+    const int shortcutLines = sizeof SHORTCUTS / sizeof SHORTCUTS[0];
+    y = 480 - (shortcutLines + 2) * LINE - 4;
     for (const std::string& line : Wrapped(g_editor.status)) {
         Text(PANEL_X + 6, y - LINE, line, g_editor.quitAsked ? RGB(255, 90, 90) : RGB(140, 220, 255));
         y += LINE;
     }
-    y = 480 - 6 * LINE - 4;
+    y = 480 - shortcutLines * LINE - 4;
     for (const char* line : SHORTCUTS) {
         Text(PANEL_X + 6, y, line, RGB(170, 190, 190));
         y += LINE;

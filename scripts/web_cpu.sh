@@ -33,7 +33,7 @@ cp -r "$here/map" "$here/score.dat" "$work/game/"
 measure() {
     (cd "$work/game" && exec "$here/build/frogpond" --window --replay "$work/to_title.txt") &
     game=$!
-    chromium --user-data-dir="$work/profile-$1" --no-first-run --no-default-browser-check \
+    chromium --no-sandbox --user-data-dir="$work/profile-$1" --no-first-run --no-default-browser-check \
         --autoplay-policy=no-user-gesture-required --window-size=700,600 --window-position=800,0 \
         "http://127.0.0.1:$port/index.html?replay=to_title.txt$2" >/dev/null 2>&1 &
     browser=$!
@@ -43,8 +43,8 @@ measure() {
     game_use=$(percent $(($(ticks $game) - game_before)))
     page_use=$(percent $(($(tree_ticks $browser) - page_before)))
     echo "title over ${seconds} s, page with $1: page ${page_use}% of one core, native game ${game_use}%," \
-        "ratio $(awk -v p="$page_use" -v g="$game_use" 'BEGIN { printf "%.1f", g > 0 ? p / g : 0 }')"
-    kill $game $browser; wait $game $browser 2>/dev/null || true
+        "ratio $(awk -v p="$page_use" -v g="$game_use" 'BEGIN { printf "%.1f", (g > 0 ? p / g : 0) }')"
+    kill $game $browser 2>/dev/null || true; wait $game $browser 2>/dev/null || true
 }
 measure webgl ""
 measure software "&renderer=software"

@@ -27,6 +27,16 @@ function fitPicture() {
   stage.style.setProperty('--scale', wholeScale(stage.clientWidth, stage.clientHeight));
 }
 
+// Alt+Enter is taken before SDL sees it: a browser grants full screen only
+// inside the key's own event.
+function altEnter(event) {
+  if (event.altKey && event.key === 'Enter') {
+    event.preventDefault();
+    event.stopImmediatePropagation();
+    if (!event.repeat) toggleFullscreen();
+  }
+}
+
 function toggleFullscreen() {
   if (document.fullscreenElement) {
     document.exitFullscreen();
@@ -95,7 +105,6 @@ var Module = {
   arguments: gameArguments,
   frogpondLog: [],
   frogpondFrames: 0,
-  frogpondToggleFullscreen: toggleFullscreen,
   frogpondStored: (error) => { if (error) storageRefused(); },
   preRun: [() => {
     if (params.get('renderer') === 'software') ENV.SDL_RENDER_DRIVER = 'software';
@@ -115,6 +124,7 @@ var Module = {
 function start() {
   fitPicture();
   window.addEventListener('resize', fitPicture);
+  window.addEventListener('keydown', altEnter, true);
   document.addEventListener('fullscreenchange', fitPicture);
   document.getElementById('fullscreen').addEventListener('click', toggleFullscreen);
   if (typeof WebAssembly !== 'object') {

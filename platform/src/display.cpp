@@ -159,7 +159,8 @@ void DisplayToggleFullscreen()
         return;
     }
 #ifdef __EMSCRIPTEN__
-    WebToggleFullscreen();
+    // In the browser the page switches full screen itself, within the key's
+    // own event as browsers require; the canvas keeps its size.
     return;
 #endif
     if (!DisplayIsFullscreen()) {

@@ -29,11 +29,4 @@ void WebFrameShown()
     }
 }
 
-void WebToggleFullscreen()
-{
-    EM_ASM({
-        if (Module.frogpondToggleFullscreen) Module.frogpondToggleFullscreen();
-    });
-}
-
 }  // namespace plat

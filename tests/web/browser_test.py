@@ -167,6 +167,11 @@ def test_scaling(browser, page):
         check((w, h) == (640 * scale, 480 * scale) and centred,
               f'window {width}x{height}: picture {w:.0f}x{h:.0f} at scale {scale}, centred')
     check(box['rendering'] == 'pixelated', 'the picture is scaled with nearest neighbour')
+    for want in (True, False):
+        browser.press_with_alt('\ue007')
+        time.sleep(0.5)
+        check(browser.run('return !!document.fullscreenElement;') == want,
+              'Alt+Enter ' + ('enters' if want else 'leaves') + ' full screen')
 
 
 def test_storage_refused(driver):

@@ -70,6 +70,12 @@ class Session:
                    {'type': 'keyUp', 'value': key}]
         self.command('POST', '/actions', {'actions': [{'type': 'key', 'id': 'keyboard', 'actions': actions}]})
 
+    def press_with_alt(self, key):
+        actions = [{'type': 'keyDown', 'value': '\ue00a'}, {'type': 'keyDown', 'value': key},
+                   {'type': 'pause', 'duration': 100}, {'type': 'keyUp', 'value': key},
+                   {'type': 'keyUp', 'value': '\ue00a'}]
+        self.command('POST', '/actions', {'actions': [{'type': 'key', 'id': 'keyboard', 'actions': actions}]})
+
     def devtools(self, cmd, params):
         return self.command('POST', '/goog/cdp/execute', {'cmd': cmd, 'params': params})
 

@@ -17,3 +17,17 @@ add_custom_command(
     DEPENDS mkstory ${CMAKE_SOURCE_DIR}/assets/story/prolog_en.txt
     COMMENT "Converting the English story")
 set(GENERATED_GAME_SOURCES ${PROLOG_TEXT_SOURCE} ${PROLOG_ENGLISH_SOURCE})
+add_custom_target(story DEPENDS ${GENERATED_GAME_SOURCES})
+
+# Code page 932 as tables from glibc's converter, for the browser's C library,
+# which has none; the native tests hold them against glibc on every pair.
+set(CP932_TABLES_SOURCE ${GENERATED_DIR}/cp932_tables.cpp)
+add_executable(mkcp932 tools/mkcp932/mkcp932.cpp)
+target_include_directories(mkcp932 PRIVATE platform/web)
+add_custom_command(
+    OUTPUT ${CP932_TABLES_SOURCE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${GENERATED_DIR}
+    COMMAND mkcp932 ${CP932_TABLES_SOURCE}
+    DEPENDS mkcp932
+    COMMENT "Tabulating code page 932")
+add_custom_target(cp932_tables DEPENDS ${CP932_TABLES_SOURCE})

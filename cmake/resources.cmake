@@ -1,5 +1,5 @@
 # The eight pictures are drawn at build time and embedded in the executable.
-set(PICTURE_NAMES BACKIMG CHARA FRAME PROLOG SCORE STAGE STRINGS TITLE)
+include(cmake/resource_names.cmake)
 set(PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures)
 set(PICTURE_FILES)
 set(RESOURCE_ARGS)
@@ -19,7 +19,6 @@ add_custom_command(
 
 # The twelve sounds are synthesised at build time from the scores in
 # assets/sounds and embedded beside the pictures.
-set(SOUND_NAMES CSWITCH PSWITCH VALVE CURSOR CLEAR CROAK GAME1 GAME2 TITLE STAGE SCORE PROLOG)
 set(SOUND_DIR ${CMAKE_BINARY_DIR}/sounds)
 set(SOUND_FILES)
 foreach(name ${SOUND_NAMES})

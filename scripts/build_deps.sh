@@ -8,7 +8,8 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 target="$1"
 case "$target" in
     mingw) ;;
-    emscripten) ;;
+    # Debian's emcc finds its JavaScript packages only through NODE_PATH.
+    emscripten) export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}" ;;
     *) echo "usage: $0 mingw|emscripten" >&2; exit 2 ;;
 esac
 
@@ -54,7 +55,7 @@ fetch_sources() {
 configure() {
     case "$target" in
         mingw) cmake -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" "$@" ;;
-        emscripten) NODE_PATH=/usr/share/nodejs emcmake cmake "$@" ;;
+        emscripten) emcmake cmake "$@" ;;
     esac
 }
 

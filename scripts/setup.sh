@@ -5,7 +5,7 @@ set -e
 PACKAGES="cmake g++ clang libclang-rt-14-dev pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev \
 libpng-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic xvfb xdotool \
 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 lintian desktop-file-utils appstream dpkg-dev \
-wine wine64"
+wine wine64 emscripten chromium chromium-driver"
 
 missing=""
 for package in $PACKAGES; do

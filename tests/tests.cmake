@@ -10,6 +10,11 @@ add_executable(game_tests
     tests/input/joystick_test.cpp
     tests/input/key_state_test.cpp
     tests/platform/bmp_reader_test.cpp
+    tests/platform/cp932_table_test.cpp
+    platform/web/cp932_table.cpp
+    tests/platform/storage_watch_test.cpp
+    platform/web/storage_watch.cpp
+    ${CP932_TABLES_SOURCE}
     tests/platform/data_folder_test.cpp
     tests/platform/stage_pack_test.cpp
     tests/platform/ddraw_test.cpp
@@ -45,7 +50,7 @@ add_executable(game_tests
     tests/platform/input_script_test.cpp
     tests/tools/soundview_test.cpp
     )
-target_include_directories(game_tests PRIVATE tests platform/src platform/seam tools/sim)
+target_include_directories(game_tests PRIVATE tests platform/src platform/seam platform/web tools/sim)
 target_link_libraries(game_tests PRIVATE game_core platform game_resources soundview_core GTest::gtest_main)
 target_compile_definitions(game_tests PRIVATE SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(game_tests DISCOVERY_MODE PRE_TEST)

@@ -81,6 +81,9 @@ bool CanWriteIn(const std::string& folder)
     return unlink(probe.c_str()) == 0;
 }
 
+#ifndef __EMSCRIPTEN__
+// The browser's storage would keep the stages behind a link as its own
+// files: there platform/web/stages_copy.cpp copies them instead.
 bool ProvideStages(const std::string& shipped, const std::string& link)
 {
     struct stat info;
@@ -99,6 +102,7 @@ bool ProvideStages(const std::string& shipped, const std::string& link)
     }
     return symlink(shipped.c_str(), link.c_str()) == 0;
 }
+#endif
 
 bool ReplaceWithFile(const std::string& from, const std::string& to, bool)
 {

@@ -13,6 +13,9 @@
 #include "key_replay.h"
 #include "platform_state.h"
 #include "seam_state.h"
+#ifdef __EMSCRIPTEN__
+#include "web_frame.h"
+#endif
 
 namespace plat {
 
@@ -155,6 +158,11 @@ void DisplayToggleFullscreen()
     if (g_window == NULL) {
         return;
     }
+#ifdef __EMSCRIPTEN__
+    // In the browser the page switches full screen itself, within the key's
+    // own event as browsers require; the canvas keeps its size.
+    return;
+#endif
     if (!DisplayIsFullscreen()) {
         EnterFullscreen();
         return;
@@ -255,6 +263,9 @@ void DisplayPresent(const BYTE* indices, int pitch, int width, int height, const
     SDL_Rect rect = PictureRect();
     SDL_RenderCopy(g_renderer, g_texture, NULL, &rect);
     SDL_RenderPresent(g_renderer);
+#ifdef __EMSCRIPTEN__
+    WebFrameShown();
+#endif
 }
 
 }  // namespace plat

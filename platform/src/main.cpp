@@ -7,6 +7,9 @@
 #include "data_folder.h"
 #include "options.h"
 #include "platform_state.h"
+#ifdef __EMSCRIPTEN__
+#include "web_sounds.h"
+#endif
 
 int main(int argc, char** argv)
 {
@@ -20,6 +23,9 @@ int main(int argc, char** argv)
     if (!plat::EnterDataFolder()) {
         return 1;
     }
+#ifdef __EMSCRIPTEN__
+    plat::MakeSounds();
+#endif
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         fprintf(stderr, "No display: %s\n", SDL_GetError());
         return 1;

@@ -1,7 +1,8 @@
 // Writes the C++ table of resources the executable carries: embed_resources
 // OUT.cpp NAME TYPE FILE [NAME TYPE FILE ...]. A BITMAP resource holds its
 // file without the 14-byte file header, as the Windows resource compiler
-// stores it.
+// stores it. A FILE written space:FILE carries no bytes: it keeps a zeroed,
+// writable space of FILE's size that the program fills at start-up.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <vector>
 
 static const size_t BITMAP_FILE_HEADER = 14;
+static const char SPACE_PREFIX[] = "space:";
 
 static bool ReadFile(const char* path, std::vector<unsigned char>& bytes)
 {
@@ -54,6 +56,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; i++) {
         const char* type = argv[3 + i * 3];
         const char* path = argv[4 + i * 3];
+        bool space = strncmp(path, SPACE_PREFIX, strlen(SPACE_PREFIX)) == 0;
+        path += space ? strlen(SPACE_PREFIX) : 0;
         std::vector<unsigned char> bytes;
         if (!ReadFile(path, bytes)) {
             fprintf(stderr, "%s: cannot read %s\n", argv[0], path);
@@ -66,7 +70,11 @@ int main(int argc, char** argv)
             fclose(out);
             return 1;
         }
-        WriteArray(out, i, bytes, from);
+        if (space) {
+            fprintf(out, "static unsigned char DATA_%d[%zu];\n", i, bytes.size() - from);
+        } else {
+            WriteArray(out, i, bytes, from);
+        }
         sizes.push_back((unsigned long)(bytes.size() - from));
     }
     fprintf(out, "\nconst EmbeddedResource g_embeddedResources[] = {\n");

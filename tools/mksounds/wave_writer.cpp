@@ -38,7 +38,7 @@ void PutSample(std::vector<uint8_t>& out, float value, int bits)
 
 }  // namespace
 
-bool WriteWave(const std::string& path, const std::vector<float>& stereo, int channels, int rate, int bits)
+std::vector<uint8_t> WaveBytes(const std::vector<float>& stereo, int channels, int rate, int bits)
 {
     size_t frames = stereo.size() / 2;
     uint32_t blockAlign = channels * bits / 8;
@@ -65,6 +65,12 @@ bool WriteWave(const std::string& path, const std::vector<float>& stereo, int ch
             PutSample(out, stereo[i * 2 + 1], bits);
         }
     }
+    return out;
+}
+
+bool WriteWave(const std::string& path, const std::vector<float>& stereo, int channels, int rate, int bits)
+{
+    std::vector<uint8_t> out = WaveBytes(stereo, channels, rate, bits);
     FILE* file = fopen(path.c_str(), "wb");
     if (file == NULL) {
         return false;
